@@ -54,8 +54,16 @@ void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();
         RemoveComponent(last);
-        delete last;
+        FreeComponent(last);
     }
+}
+
+void TComponent::BeforeDestruction() { Destroying(); }
+
+void FreeComponent(TComponent* component) {
+    if (component == nullptr) return;
+    if (!component->IsDestroying()) component->BeforeDestruction();
+    delete component;
 }
 
 bool IsValidIdent(std::string_view name) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "platform/core/TypeInfo.h"
@@ -89,6 +90,11 @@ public:
     void EndReading() { state_ &= ~csReading; }
     virtual void Loaded();
 
+    // Runs before the destructor while the whole object still exists: marks
+    // the component as destroying. A form fires its OnDestroy here. Owners and
+    // DeleteClass call it; free a component only through one of them.
+    virtual void BeforeDestruction();
+
     // Called on every component of the owner when one of them is inserted or
     // removed, so that references to it can be cleared.
     virtual void Notification(TComponent* component, TOperation operation);
@@ -107,9 +113,9 @@ public:
     void InsertComponent(TComponent* component);
 
 protected:
-    // Starts destruction early; a derived destructor calls it first so that
-    // its parts see csDestroying.
     void Destroying() { state_ |= csDestroying; }
+    // Frees the owned components, last first. A derived destructor whose
+    // members the components use calls it first.
     void DestroyComponents();
 
 private:
@@ -120,16 +126,24 @@ private:
     std::vector<TComponent*> components_;  // owned
 };
 
+// Frees a component: BeforeDestruction, then the destructor.
+void FreeComponent(TComponent* component);
+
 // Frees the object, if there is one, and clears the variable.
 template <class T>
 void DeleteClass(T*& object) {
     T* doomed = object;
     object = nullptr;
-    delete doomed;
+    if constexpr (std::is_base_of_v<TComponent, T>) {
+        FreeComponent(doomed);
+    } else {
+        delete doomed;
+    }
 }
 template <class T>
 void DeleteClass(std::unique_ptr<T>& object) {
-    object.reset();
+    T* doomed = object.release();
+    DeleteClass(doomed);
 }
 
 // Whether name is a valid identifier (letter or "_", then letters, digits, "_").

@@ -230,6 +230,20 @@ TClassType&& TClassType::Constructor(TComponentConstructor ctor) && {
     return std::move(*this);
 }
 
+TClassType&& TClassType::Field(TFieldInfo field) && {
+    ownFields_.push_back(std::move(field));
+    return std::move(*this);
+}
+
+const TFieldInfo* TClassType::FindField(std::string_view name) const {
+    for (const TClassType* t = this; t != nullptr; t = t->parent_) {
+        for (const TFieldInfo& f : t->ownFields_) {
+            if (SameText(f.name, name)) return &f;
+        }
+    }
+    return nullptr;
+}
+
 bool TClassType::InheritsFrom(const TClassType& other) const {
     for (const TClassType* t = this; t != nullptr; t = t->parent_) {
         if (t == &other) return true;

@@ -137,6 +137,15 @@ struct TMethodInfo {
     std::function<std::any(TObject&)> bind;
 };
 
+// A published component field of a form: the reader assigns each component
+// it creates to the root's field of the same name (the installer window's
+// `BtnD3` field receives the check box named BtnD3).
+struct TFieldInfo {
+    std::string name;
+    const TClassType* type = nullptr;  // the field's declared class
+    std::function<void(TObject&, TComponent*)> set;
+};
+
 using TComponentConstructor = std::function<TComponent*(TComponent* owner)>;
 
 class TClassType {
@@ -149,6 +158,7 @@ public:
     TClassType&& Property(TPropInfo prop) &&;
     TClassType&& Method(TMethodInfo method) &&;
     TClassType&& Constructor(TComponentConstructor ctor) &&;
+    TClassType&& Field(TFieldInfo field) &&;
 
     const std::string& Name() const { return name_; }
     const TClassType* Parent() const { return parent_; }
@@ -159,6 +169,7 @@ public:
     const std::vector<const TPropInfo*>& Properties() const;
     const TPropInfo* FindProperty(std::string_view name) const;  // case-insensitive
     const TMethodInfo* FindMethod(std::string_view name) const;   // case-insensitive
+    const TFieldInfo* FindField(std::string_view name) const;     // case-insensitive
     // Creates a component of this class (the virtual constructor); null for a
     // class that cannot be created from a description.
     TComponent* Create(TComponent* owner) const;
@@ -173,6 +184,7 @@ private:
     const TClassType* parent_ = nullptr;
     std::vector<std::unique_ptr<TPropInfo>> ownProps_;
     std::vector<TMethodInfo> ownMethods_;
+    std::vector<TFieldInfo> ownFields_;
     TComponentConstructor ctor_;
     mutable std::vector<const TPropInfo*> allProps_;
     mutable bool allPropsBuilt_ = false;
@@ -218,6 +230,10 @@ struct Prop {
     template <class... Args>
     static TPropInfo Event(std::string name, TEvent<Args...> C::*member, std::string typeName);
 };
+
+// A published component field: a pointer member of C to a T.
+template <class C, class T>
+TFieldInfo PublishedField(std::string name, T* C::*member);
 
 // A published handler: a member function of C taking the event's arguments.
 template <class C, class... Args>

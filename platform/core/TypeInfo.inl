@@ -168,3 +168,14 @@ TMethodInfo PublishedMethod(std::string name, void (C::*fn)(Args...)) {
     };
     return info;
 }
+
+template <class C, class T>
+TFieldInfo PublishedField(std::string name, T* C::*member) {
+    TFieldInfo info;
+    info.name = std::move(name);
+    info.type = &T::StaticClass();
+    info.set = [member](TObject& self, TComponent* component) {
+        static_cast<C&>(self).*member = dynamic_cast<T*>(component);
+    };
+    return info;
+}
