@@ -699,11 +699,18 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
         } else if (!PostMessageW(control, BM_CLICK, 0, 0)) {
             throw Failure("cannot post the click");
         }
-    } else if (command == L"select" || command == L"select-mouse") {
+    } else if (command == L"select" || command == L"select-keys") {
+        // select COMBO ITEM|#INDEX: drop the list down and click the item;
+        // select-keys: drop it down, move with the arrow keys, press Enter.
         need(2);
         HWND combo = WaitControl(args[0]);
         RequireUsable(combo, args[0]);
-        SelectItem(combo, args[1], command == L"select-mouse");
+        SelectItem(combo, args[1], command == L"select");
+    } else if (command == L"settext") {
+        // WM_SETTEXT: sets the text without any change notification.
+        need(2);
+        HWND control = WaitControl(args[0]);
+        Ask(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1].c_str()));
     } else if (command == L"type") {
         // WM_CHAR per character into the control's edit line, like typing.
         need(2);
