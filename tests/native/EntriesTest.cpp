@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Filer.h"
+#include "platform/stream/Reader.h"
+#include "platform/stream/Writer.h"
 #include "runtime/ExComponent.h"
 #include "runtime/RuntimeClasses.h"
 
@@ -14,8 +17,8 @@ const TEnumInfo& TestLookInfo() {
     return info;
 }
 
-class TTestFont : public TPersistent {
-    PF_CLASS(TTestFont)
+class TEntryFont : public TPersistent {
+    PF_CLASS(TEntryFont)
   public:
     int Height() const { return height_; }
     void SetHeight(int h) { height_ = h; }
@@ -24,88 +27,126 @@ class TTestFont : public TPersistent {
     int height_ = -11;
 };
 
-class TTestButton : public TCollectionItem {
-    PF_CLASS(TTestButton)
+class TEntryButton : public TCollectionItem {
+    PF_CLASS(TEntryButton)
   public:
     using TCollectionItem::TCollectionItem;
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& c) { caption_ = c; }
-    TTestFont* Font() const { return const_cast<TTestFont*>(&font_); }
+    TEntryFont* Font() const { return const_cast<TEntryFont*>(&font_); }
 
   private:
     std::string caption_;
-    TTestFont font_;
+    TEntryFont font_;
 };
 
-class TTestButtons : public TOwnedCollection {
-    PF_CLASS(TTestButtons)
+class TEntryButtons : public TOwnedCollection {
+    PF_CLASS(TEntryButtons)
   public:
-    explicit TTestButtons(TPersistent* owner)
-        : TOwnedCollection(owner, TTestButton::StaticClass(),
-                           [](TCollection* c) { return std::make_unique<TTestButton>(c); }) {}
+    explicit TEntryButtons(TPersistent* owner)
+        : TOwnedCollection(owner, TEntryButton::StaticClass(),
+                           [](TCollection* c) { return std::make_unique<TEntryButton>(c); }) {}
 };
 
 // A component with the kinds of things an entry can keep.
-class TTestWidget : public TComponent {
-    PF_CLASS(TTestWidget)
+class TEntryWidget : public TComponent {
+    PF_CLASS(TEntryWidget)
   public:
-    explicit TTestWidget(TComponent* owner) : TComponent(owner), buttons_(this) {}
+    explicit TEntryWidget(TComponent* owner) : TComponent(owner), buttons_(this) {}
     const std::string& History() const { return history_; }
     void SetHistory(const std::string& h) { history_ = h; }
     int Count() const { return count_; }
     void SetCount(int c) { count_ = c; }
     TTestLook Look() const { return look_; }
     void SetLook(TTestLook l) { look_ = l; }
-    TTestFont* Font() const { return const_cast<TTestFont*>(&font_); }
-    TTestButtons* Buttons() const { return const_cast<TTestButtons*>(&buttons_); }
+    TEntryFont* Font() const { return const_cast<TEntryFont*>(&font_); }
+    TEntryButtons* Buttons() const { return const_cast<TEntryButtons*>(&buttons_); }
     TStrings* Lines() const { return const_cast<TStringList*>(&lines_); }
-    TTestFont* Missing() const { return nullptr; }
+    TEntryFont* Missing() const { return nullptr; }
     TNotifyEvent OnChange;
 
   private:
     std::string history_ = "C:\\A;C:\\B;";
     int count_ = 8;
     TTestLook look_ = TTestLook::lkFlat;
-    TTestFont font_;
-    TTestButtons buttons_;
+    TEntryFont font_;
+    TEntryButtons buttons_;
     TStringList lines_;
 };
 
-const TClassType& TTestFont::StaticClass() {
+const TClassType& TEntryFont::StaticClass() {
     static const TClassType type =
-        TClassType::Define<TTestFont, TPersistent>("TTestFont")
-            .Property(Prop<TTestFont>::Int("Height", &TTestFont::Height, &TTestFont::SetHeight));
+        TClassType::Define<TEntryFont, TPersistent>("TEntryFont")
+            .Property(Prop<TEntryFont>::Int("Height", &TEntryFont::Height, &TEntryFont::SetHeight));
     return type;
 }
 
-const TClassType& TTestButton::StaticClass() {
+const TClassType& TEntryButton::StaticClass() {
     static const TClassType type =
-        TClassType::Define<TTestButton, TCollectionItem>("TTestButton")
-            .Property(Prop<TTestButton>::Str("Caption", &TTestButton::Caption,
-                                             &TTestButton::SetCaption, "TCaption"))
-            .Property(Prop<TTestButton>::Object<TTestFont>("Font", &TTestButton::Font, nullptr));
+        TClassType::Define<TEntryButton, TCollectionItem>("TEntryButton")
+            .Property(Prop<TEntryButton>::Str("Caption", &TEntryButton::Caption,
+                                              &TEntryButton::SetCaption, "TCaption"))
+            .Property(Prop<TEntryButton>::Object<TEntryFont>("Font", &TEntryButton::Font, nullptr));
     return type;
 }
 
-const TClassType& TTestButtons::StaticClass() {
+const TClassType& TEntryButtons::StaticClass() {
     static const TClassType type =
-        TClassType::Define<TTestButtons, TOwnedCollection>("TTestButtons");
+        TClassType::Define<TEntryButtons, TOwnedCollection>("TEntryButtons");
     return type;
 }
 
-const TClassType& TTestWidget::StaticClass() {
-    using P = Prop<TTestWidget>;
+const TClassType& TEntryWidget::StaticClass() {
+    using P = Prop<TEntryWidget>;
     static const TClassType type =
-        TClassType::Define<TTestWidget, TComponent>("TTestWidget")
-            .Property(P::Str("History", &TTestWidget::History, &TTestWidget::SetHistory))
-            .Property(P::Int("Count", &TTestWidget::Count, &TTestWidget::SetCount))
-            .Property(P::Enum<TTestLook>("Look", TestLookInfo(), &TTestWidget::Look,
-                                         &TTestWidget::SetLook, TTestLook::lkFlat))
-            .Property(P::Object<TTestFont>("Font", &TTestWidget::Font, nullptr))
-            .Property(P::Object<TTestButtons>("Buttons", &TTestWidget::Buttons, nullptr))
-            .Property(P::Object<TStrings>("Lines", &TTestWidget::Lines, nullptr))
-            .Property(P::Object<TTestFont>("Missing", &TTestWidget::Missing, nullptr))
-            .Property(P::Event("OnChange", &TTestWidget::OnChange, "TNotifyEvent"));
+        TClassType::Define<TEntryWidget, TComponent>("TEntryWidget")
+            .Property(P::Str("History", &TEntryWidget::History, &TEntryWidget::SetHistory))
+            .Property(P::Int("Count", &TEntryWidget::Count, &TEntryWidget::SetCount))
+            .Property(P::Enum<TTestLook>("Look", TestLookInfo(), &TEntryWidget::Look,
+                                         &TEntryWidget::SetLook, TTestLook::lkFlat))
+            .Property(P::Object<TEntryFont>("Font", &TEntryWidget::Font, nullptr))
+            .Property(P::Object<TEntryButtons>("Buttons", &TEntryWidget::Buttons, nullptr))
+            .Property(P::Object<TStrings>("Lines", &TEntryWidget::Lines, nullptr))
+            .Property(P::Object<TEntryFont>("Missing", &TEntryWidget::Missing, nullptr))
+            .Property(P::Event("OnChange", &TEntryWidget::OnChange, "TNotifyEvent"));
+    return type;
+}
+
+// A component that keeps entries as a configuration component does: as the
+// defined property "Entries", written when it holds an item.
+class TEntryConfig : public TExComponent {
+    PF_CLASS(TEntryConfig)
+  public:
+    explicit TEntryConfig(TComponent* owner) : TExComponent(owner), entries_(this, 0) {}
+    TComponentEntries& Entries() { return entries_; }
+    void DefineProperties(TFiler& filer) override {
+        TExComponent::DefineProperties(filer);
+        filer.DefineProperty(
+            "Entries", [this](TReader& r) { r.ReadCollection(entries_); },
+            [this](TWriter& w) { w.WriteCollection(entries_); }, entries_.Count() > 0);
+    }
+    void Notification(TComponent* component, TOperation operation) override {
+        TExComponent::Notification(component, operation);
+        entries_.Notification(component, operation);
+    }
+
+  private:
+    TComponentEntries entries_;
+};
+
+const TClassType& TEntryConfig::StaticClass() {
+    static const TClassType type = TClassType::Define<TEntryConfig, TExComponent>("TEntryConfig");
+    return type;
+}
+
+class TEntryForm : public TComponent {
+    PF_CLASS(TEntryForm)
+  public:
+    using TComponent::TComponent;
+};
+
+const TClassType& TEntryForm::StaticClass() {
+    static const TClassType type = TClassType::Define<TEntryForm, TComponent>("TEntryForm");
     return type;
 }
 
@@ -127,7 +168,7 @@ TSubEntry* AddSub(TCustomEntry& entry, const std::string& name, TSubTypes subTyp
 class EntriesTest : public ::testing::Test {
   protected:
     TComponent form{nullptr};
-    TTestWidget* widget = new TTestWidget(&form);
+    TEntryWidget* widget = new TEntryWidget(&form);
     TExComponent* config = new TExComponent(&form);
     TComponentEntries entries{config, 0};
 
@@ -135,8 +176,8 @@ class EntriesTest : public ::testing::Test {
         widget->SetName("FolderSelect");
         widget->Buttons()->Add();
         widget->Buttons()->Add();
-        static_cast<TTestButton*>(widget->Buttons()->Items(0))->SetCaption("OK");
-        static_cast<TTestButton*>(widget->Buttons()->Items(1))->SetCaption("Cancel");
+        static_cast<TEntryButton*>(widget->Buttons()->Items(0))->SetCaption("OK");
+        static_cast<TEntryButton*>(widget->Buttons()->Items(1))->SetCaption("Cancel");
         widget->Lines()->Add("one");
         widget->Lines()->Add("two, three");
     }
@@ -227,7 +268,7 @@ TEST_F(EntriesTest, PropertyEntriesReadAndWriteThroughTheirPaths) {
     }
     EXPECT_EQ(widget->History(), "D:\\Tools;");
     EXPECT_EQ(widget->Font()->Height(), -13);
-    EXPECT_EQ(static_cast<TTestButton*>(widget->Buttons()->Items(1))->Font()->Height(), 9);
+    EXPECT_EQ(static_cast<TEntryButton*>(widget->Buttons()->Items(1))->Font()->Height(), 9);
     EXPECT_EQ(widget->Lines()->Count(), 2);
     EXPECT_EQ(widget->Lines()->Get(1), "b c");
 
@@ -246,16 +287,16 @@ TEST_F(EntriesTest, UnresolvableEntriesAreReportedWhenUsed) {
     };
     const Case cases[] = {
         {"unknown property", [](TComponentEntry& e) { AddProp(e, "Histroy"); },
-         "FolderSelect: TTestWidget has no property 'Histroy'"},
+         "FolderSelect: TEntryWidget has no property 'Histroy'"},
         {"kind differs", [](TComponentEntry& e) { AddProp(e, "History", TTypeKind::tkInteger); },
-         "FolderSelect: Property TTestWidget.History is of kind tkLString, not tkInteger"},
+         "FolderSelect: Property TEntryWidget.History is of kind tkLString, not tkInteger"},
         {"a sub-object as a value", [](TComponentEntry& e) { AddProp(e, "Font"); },
-         "FolderSelect: Property TTestWidget.Font cannot be kept as a value"},
+         "FolderSelect: Property TEntryWidget.Font cannot be kept as a value"},
         {"an event as a value", [](TComponentEntry& e) { AddProp(e, "OnChange"); },
-         "FolderSelect: Property TTestWidget.OnChange cannot be kept as a value"},
+         "FolderSelect: Property TEntryWidget.OnChange cannot be kept as a value"},
         {"sub-entry on a value property",
          [](TComponentEntry& e) { AddSub(e, "Count", SubTypes({stPubPropObject})); },
-         "FolderSelect: TTestWidget has no sub-object 'Count'"},
+         "FolderSelect: TEntryWidget has no sub-object 'Count'"},
         {"unassigned sub-object",
          [](TComponentEntry& e) { AddSub(e, "Missing", SubTypes({stPubPropObject})); },
          "FolderSelect: Missing is not assigned"},
@@ -382,6 +423,69 @@ TEST_F(EntriesTest, TheCollectionsAreStorableThroughTheirClassTables) {
     EXPECT_EQ(entry.GetRef(), nullptr);
     EXPECT_EQ(entry.Items()->ItemClass().Name(), "TSubEntry");
     EXPECT_EQ(entry.Items()->Add()->ClassType().FindProperty("Name")->typeName, "string");
+}
+
+TEST(Entries, AFormDescriptionStoresAndRestoresTheEntries) {
+    RegisterRuntimeClasses();
+    RegisterComponentClass(TEntryWidget::StaticClass());
+    RegisterComponentClass(TEntryConfig::StaticClass());
+    const std::string text =
+        "object Form: TEntryForm\n"
+        "  object FolderSelect: TEntryWidget\n"
+        "    History = 'C:\\A;C:\\B;'\n"
+        "    Count = 8\n"
+        "    Font.Height = -11\n"
+        "    Buttons = <\n"
+        "      item\n"
+        "        Caption = 'OK'\n"
+        "        Font.Height = -11\n"
+        "      end>\n"
+        "  end\n"
+        "  object Config: TEntryConfig\n"
+        "    Entries = <\n"
+        "      item\n"
+        "        Ref = FolderSelect\n"
+        "        Props = <\n"
+        "          item\n"
+        "            Name = 'History'\n"
+        "            Kind = tkLString\n"
+        "          end>\n"
+        "        Items = <\n"
+        "          item\n"
+        "            Name = 'Buttons'\n"
+        "            Props = <\n"
+        "              item\n"
+        "                Name = 'Caption'\n"
+        "                Kind = tkLString\n"
+        "              end>\n"
+        "            SubType = [stCollectionItems]\n"
+        "          end>\n"
+        "        SubType = [stPubPropObject]\n"
+        "      end>\n"
+        "  end\n"
+        "end\n";
+    auto* form = new TEntryForm(nullptr);
+    ReadComponentFromText(*form, text);
+    auto* config = dynamic_cast<TEntryConfig*>(form->FindComponent("Config"));
+    TComponent* widget = form->FindComponent("FolderSelect");
+    ASSERT_NE(config, nullptr);
+    ASSERT_EQ(config->Entries().Count(), 1);
+    TComponentEntry& entry = *config->Entries().GetItem(0);
+    EXPECT_EQ(entry.GetRef(), widget);
+    TMainEntries::Init(config->Entries());
+    TStringList list;
+    TMainEntry::MoveSubItemsToStrings(entry, true, list);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Get(0), "History");
+    EXPECT_EQ(list.Get(1), "Buttons[0].Caption");
+    EXPECT_EQ(static_cast<TPropertyEntry*>(list.Objects(1))->GetValue(), Variant("OK"));
+
+    EXPECT_EQ(ComponentToText(*form), text);
+
+    // Freeing the component the entry names clears the reference.
+    FreeComponent(widget);
+    EXPECT_EQ(entry.GetRef(), nullptr);
+    FreeComponent(form);
 }
 
 }  // namespace
