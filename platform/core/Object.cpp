@@ -63,6 +63,10 @@ void TComponent::BeforeDestruction() { Destroying(); }
 void FreeComponent(TComponent* component) {
     if (component == nullptr) return;
     if (!component->IsDestroying()) component->BeforeDestruction();
+    // Leave the owner while the whole object still exists, so that the
+    // siblings' Notification sees the component as what it is.
+    if (TComponent* owner = component->Owner())
+        owner->RemoveComponent(component);
     delete component;
 }
 
@@ -136,6 +140,16 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComp
 }
 
 void TComponent::InsertComponent(TComponent* component) {
+    if (component->owner_ == this)
+        return;
+    if (!component->name_.empty()) {
+        TComponent* other = FindComponent(component->name_);
+        if (other != nullptr) {
+            throw EComponentError("A component named " + component->name_ + " already exists");
+        }
+    }
+    if (component->owner_ != nullptr)
+        component->owner_->RemoveComponent(component);
     component->owner_ = this;
     components_.push_back(component);
     if ((state_ & csDesigning) != 0) component->SetDesigning(true);
@@ -149,6 +163,16 @@ void TComponent::RemoveComponent(TComponent* component) {
     if (it == components_.end()) return;
     components_.erase(it);
     component->owner_ = nullptr;
+    // A published field that still points at the component would dangle.
+    // While the owner is destroying, its derived parts may be gone already.
+    if (!IsDestroying()) {
+        for (const TClassType* t = &ClassType(); t != nullptr; t = t->Parent()) {
+            for (const TFieldInfo& field : t->OwnFields()) {
+                if (field.get && field.get(*this) == component)
+                    field.set(*this, nullptr);
+            }
+        }
+    }
     // Everyone that may hold a reference hears of the removal: the owner's
     // other components and the owner itself.
     Notification(component, TOperation::opRemove);

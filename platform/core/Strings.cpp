@@ -50,7 +50,10 @@ int TStrings::AddObject(const std::string& s, TObject* object) {
 
 void TStrings::AddStrings(const TStrings& other) {
     BeginUpdate();
-    for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.ObjectAt(i));
+    // Counted first: adding a list to itself doubles it instead of running on.
+    const int count = other.Count();
+    for (int i = 0; i < count; ++i)
+        AddObject(other.Get(i), other.ObjectAt(i));
     EndUpdate();
 }
 

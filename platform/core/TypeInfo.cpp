@@ -52,21 +52,22 @@ std::uint32_t StringToSet(const TEnumInfo& info, std::string_view text) {
         throw EConvertError("Invalid set value '" + std::string(text) + "'");
     }
     std::uint32_t mask = 0;
-    std::string inner = s.substr(1, s.size() - 2);
+    std::string inner = Trim(s.substr(1, s.size() - 2));
+    if (inner.empty())
+        return mask;
+    // Every element between commas must be named: "[a,]" and "[,a]" are malformed.
     std::size_t start = 0;
-    while (start <= inner.size()) {
+    while (true) {
         std::size_t comma = inner.find(',', start);
         std::string item = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos
                                                                               : comma - start));
-        if (!item.empty()) {
-            int ordinal = info.OrdinalOf(item);
-            if (ordinal < 0 || ordinal >= 32) {
-                throw EConvertError("Invalid property element: " + item);
-            }
-            mask |= 1u << ordinal;
-        } else if (comma != std::string::npos) {
+        if (item.empty())
             throw EConvertError("Invalid set value '" + std::string(text) + "'");
+        int ordinal = info.OrdinalOf(item);
+        if (ordinal < 0 || ordinal >= 32) {
+            throw EConvertError("Invalid property element: " + item);
         }
+        mask |= 1u << ordinal;
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
@@ -256,6 +257,11 @@ const std::vector<const TPropInfo*>& TClassType::Properties() const {
         std::vector<const TPropInfo*> all;
         if (parent_ != nullptr) all = parent_->Properties();
         for (const auto& own : ownProps_) {
+            if (own->classType == nullptr && own->classTypeOf != nullptr) {
+                own->classType = &own->classTypeOf();
+                if (own->typeName.empty())
+                    own->typeName = own->classType->Name();
+            }
             bool replaced = false;
             for (auto& existing : all) {
                 if (SameText(existing->name, own->name)) {
@@ -291,6 +297,45 @@ const TMethodInfo* TClassType::FindMethod(std::string_view name) const {
 TComponent* TClassType::Create(TComponent* owner) const {
     if (!ctor_) throw EClassNotFound("Class " + name_ + " cannot be created");
     return ctor_(owner);
+}
+
+// ---- integer identifiers ---------------------------------------------------------
+
+namespace {
+std::map<std::string, std::vector<TIntegerIdent>>& IntegerIdents() {
+    static std::map<std::string, std::vector<TIntegerIdent>> idents;
+    return idents;
+}
+}  // namespace
+
+void RegisterIntegerIdents(const std::string& typeName, std::vector<TIntegerIdent> idents) {
+    IntegerIdents()[UpperCase(typeName)] = std::move(idents);
+}
+
+bool IdentToInteger(std::string_view typeName, std::string_view ident, std::int64_t& value) {
+    auto it = IntegerIdents().find(UpperCase(typeName));
+    if (it == IntegerIdents().end())
+        return false;
+    for (const TIntegerIdent& entry : it->second) {
+        if (SameText(entry.name, ident)) {
+            value = entry.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IntegerToIdent(std::string_view typeName, std::int64_t value, std::string& ident) {
+    auto it = IntegerIdents().find(UpperCase(typeName));
+    if (it == IntegerIdents().end())
+        return false;
+    for (const TIntegerIdent& entry : it->second) {
+        if (entry.value == value) {
+            ident = entry.name;
+            return true;
+        }
+    }
+    return false;
 }
 
 // ---- class registry --------------------------------------------------------------

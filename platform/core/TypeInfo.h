@@ -94,6 +94,10 @@ struct TPropInfo {
     std::string typeName;                  // "Integer", "Boolean", "TCaption", "TFont" ...
     const TEnumInfo* enumInfo = nullptr;   // enumerations, Booleans and sets
     const TClassType* classType = nullptr; // class kind: the declared class
+    // Class kind: gives classType (and typeName) when the class table first
+    // lists the property. Resolving it late lets a class have a property of
+    // its own class or of a descendant, whose tables are not built yet.
+    const TClassType& (*classTypeOf)() = nullptr;
 
     std::function<std::int64_t(const TObject&)> getOrd;
     std::function<void(TObject&, std::int64_t)> setOrd;
@@ -144,6 +148,7 @@ struct TFieldInfo {
     std::string name;
     const TClassType* type = nullptr;  // the field's declared class
     std::function<void(TObject&, TComponent*)> set;
+    std::function<TComponent*(const TObject&)> get;
 };
 
 using TComponentConstructor = std::function<TComponent*(TComponent* owner)>;
@@ -170,6 +175,8 @@ public:
     const TPropInfo* FindProperty(std::string_view name) const;  // case-insensitive
     const TMethodInfo* FindMethod(std::string_view name) const;   // case-insensitive
     const TFieldInfo* FindField(std::string_view name) const;     // case-insensitive
+    // The fields this class declares itself (without its bases').
+    const std::vector<TFieldInfo>& OwnFields() const { return ownFields_; }
     // Creates a component of this class (the virtual constructor); null for a
     // class that cannot be created from a description.
     TComponent* Create(TComponent* owner) const;
@@ -202,6 +209,18 @@ private:
 void RegisterComponentClass(const TClassType& type);
 const TClassType* FindClass(std::string_view name);  // null when unknown
 const TClassType& GetClass(std::string_view name);   // EClassNotFound
+
+// Names for chosen values of an integer type, such as "clBtnFace" for a
+// TColor: form descriptions store such a value by its name.
+struct TIntegerIdent {
+    std::int64_t value;
+    std::string name;
+};
+void RegisterIntegerIdents(const std::string& typeName, std::vector<TIntegerIdent> idents);
+// The value that ident names for typeName (case-insensitive); false when none.
+bool IdentToInteger(std::string_view typeName, std::string_view ident, std::int64_t& value);
+// The name of value for typeName; false when it has none.
+bool IntegerToIdent(std::string_view typeName, std::int64_t value, std::string& ident);
 
 // ---- property builders ---------------------------------------------------------
 

@@ -132,8 +132,7 @@ TPropInfo Prop<C>::Object(std::string name, Get get, Setter set) {
     TPropInfo p;
     p.name = std::move(name);
     p.kind = TTypeKind::tkClass;
-    p.classType = &T::StaticClass();
-    p.typeName = p.classType->Name();
+    p.classTypeOf = &T::StaticClass;
     p.getObj = [get](const TObject& o) -> TObject* {
         return std::invoke(get, static_cast<const C&>(o));
     };
@@ -176,6 +175,9 @@ TFieldInfo PublishedField(std::string name, T* C::*member) {
     info.type = &T::StaticClass();
     info.set = [member](TObject& self, TComponent* component) {
         static_cast<C&>(self).*member = dynamic_cast<T*>(component);
+    };
+    info.get = [member](const TObject& self) -> TComponent* {
+        return static_cast<const C&>(self).*member;
     };
     return info;
 }

@@ -28,18 +28,39 @@ os::WindowHandle SimWindowing::AddWindow(const os::Rect& rect) {
     return handle;
 }
 
+void SimWindowing::RemoveWindow(os::WindowHandle window) {
+    windows_.erase(window);
+    procs_.erase(window);
+}
+
+void SimWindowing::SetWindowProc(os::WindowHandle window,
+                                 std::function<std::intptr_t(const SentMessage&)> proc) {
+    if (proc) {
+        procs_[window] = std::move(proc);
+    } else {
+        procs_.erase(window);
+    }
+}
+
+std::intptr_t SimWindowing::Deliver(const SentMessage& m) {
+    sent_.push_back(m);
+    auto it = procs_.find(m.window);
+    if (it != procs_.end()) {
+        // A copy: the procedure may replace or remove itself while it runs.
+        auto proc = it->second;
+        return proc(m);
+    }
+    return onSend ? onSend(m) : 0;
+}
+
 std::intptr_t SimWindowing::Send(os::WindowHandle window, unsigned message, std::uintptr_t wparam,
                                  std::intptr_t lparam) {
-    SentMessage m{window, message, wparam, lparam, {}};
-    sent_.push_back(m);
-    return onSend ? onSend(m) : 0;
+    return Deliver(SentMessage{window, message, wparam, lparam, {}});
 }
 
 std::intptr_t SimWindowing::SendText(os::WindowHandle window, unsigned message,
                                      std::uintptr_t wparam, const std::string& text) {
-    SentMessage m{window, message, wparam, 0, text};
-    sent_.push_back(m);
-    return onSend ? onSend(m) : 0;
+    return Deliver(SentMessage{window, message, wparam, 0, text});
 }
 
 os::Rect SimWindowing::WindowRect(os::WindowHandle window) {

@@ -51,8 +51,15 @@ public:
     void SetScreenSize(os::Size size) { screen_ = size; }
     // A window that the shell or a dialog created, known to WindowRect.
     os::WindowHandle AddWindow(const os::Rect& rect);
+    // Forgets a window added with AddWindow (the dialog was destroyed), with
+    // its window procedure.
+    void RemoveWindow(os::WindowHandle window);
     // Answers Send for a window and message (default 0).
     std::function<std::intptr_t(const SentMessage&)> onSend;
+    // The window procedure of a simulated window (a shell dialog): answers
+    // the messages sent to that window instead of onSend. Null removes it.
+    void SetWindowProc(os::WindowHandle window,
+                       std::function<std::intptr_t(const SentMessage&)> proc);
 
     // ---- what a test inspects ---------------------------------------------------
     const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
@@ -93,6 +100,8 @@ public:
     static constexpr os::WindowHandle kApplicationWindow = 1;
 
 private:
+    std::intptr_t Deliver(const SentMessage& m);
+
     std::deque<int> boxAnswers_;
     std::deque<std::optional<os::FileDialogResult>> fileAnswers_;
     std::vector<ShownMessageBox> boxes_;
@@ -100,6 +109,7 @@ private:
     std::vector<ShownFileDialog> fileDialogs_;
     std::deque<std::function<void()>> queue_;
     std::map<os::WindowHandle, os::Rect> windows_;
+    std::map<os::WindowHandle, std::function<std::intptr_t(const SentMessage&)>> procs_;
     std::vector<os::WindowHandle> taskWindows_;
     std::vector<os::WindowHandle> disabled_;
     os::WindowHandle nextWindow_ = 100;

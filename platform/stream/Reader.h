@@ -31,6 +31,12 @@
 // handlers by name; component references are resolved by name once the whole
 // description has been read. Then Loaded is called on the root and on every
 // component read, in the order of the description.
+//
+// A reference names a component the root owns, the root itself, or
+// "Root.Component"; an integer property takes a name its type registered
+// (RegisterIntegerIdents). When reading fails, the components created so far
+// stay owned by the root, none is left marked as reading, and Loaded is not
+// called.
 
 #include <cstdint>
 #include <functional>
