@@ -11,8 +11,18 @@
 
 WINE_HARNESS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# The design-time packages that a distribution folder may hold.
+# The design-time packages that a distribution folder may hold, and every
+# file of a complete distribution besides the setup program.
 DESIGN_PACKAGES=(OstrellVocalith30Design.dpl OstrellVocalith40Design.bpl OstrellVocalith50Design.bpl)
+FULL_DISTRIBUTION=(
+    vcl30.dpl vcl30.de vcl40.bpl vcl40.de vcl50.bpl vcl50.de
+    OstrellVocalith30.dpl OstrellVocalith30.dcp OstrellVocalith30.dcu
+    OstrellVocalith40.bpl OstrellVocalith40.dcp OstrellVocalith40.dcu
+    OstrellVocalith50.bpl OstrellVocalith50.dcp OstrellVocalith50.dcu
+    "${DESIGN_PACKAGES[@]}"
+    OstrellVocalithEng.hlp OstrellVocalithGer.hlp
+    "Vocalith - History.txt" Vocalith.int Demo.zip Demo.exe ReadMeEng.txt ReadMeGer.txt
+)
 
 export WINEARCH=win32
 export WINEDEBUG=-all
@@ -78,6 +88,7 @@ base_prefix_remove() { rm -rf "$(base_prefix)" "$(base_prefix).tmp"; }
 
 SCENARIO_DIR=""
 XVFB_PID=""
+AFTER_SCENARIO=""  # a command scenario_end runs last
 SCENARIO_START=0
 
 # scenario_begin NAME: a copy of the base prefix, an Xvfb and a wineserver.
@@ -131,6 +142,7 @@ scenario_end() {
     fi
     local ms=$((($(date +%s%N) - SCENARIO_START) / 1000000))
     note "scenario took ${ms} ms"
+    if [ -n "${AFTER_SCENARIO:-}" ]; then eval "$AFTER_SCENARIO"; fi
     exit "$rc"
 }
 

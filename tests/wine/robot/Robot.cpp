@@ -9,7 +9,7 @@
 // Every wait and every expectation polls until the timeout (default 10 s).
 // Controls are named by their component name (the window property that the
 // win32 backend sets), by "#ID" (control ID, decimal or 0x hex) or by "." (the
-// current window itself). See the README of tests/wine for the command list.
+// current window itself). The commands are listed in Run() and in README.md.
 
 // clang-format off
 #include <windows.h>
@@ -778,6 +778,20 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
         CloseHandle(process);
         if (rc != WAIT_OBJECT_0)
             throw Failure("process " + std::to_string(pid) + " still runs");
+    } else if (command == L"idle") {
+        // idle: the program has handled its input and painted its windows
+        // (for a screenshot): it answers a message, then paints what is due.
+        HWND window = Scope();
+        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid_);
+        if (process != nullptr) {
+            WaitForInputIdle(process, timeoutMs_);
+            CloseHandle(process);
+        }
+        for (int round = 0; round < 3; ++round) {
+            Ask(window, WM_NULL);
+            RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            Sleep(50);
+        }
     } else if (command == L"sleep") {
         need(1);
         Sleep(static_cast<DWORD>(std::wcstoul(args[0].c_str(), nullptr, 10)));
