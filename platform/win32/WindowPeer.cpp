@@ -65,6 +65,17 @@ DWORD FormWindowStyle(os::BorderStyle style, DWORD* exStyle) {
     return FormStyle(style, exStyle);
 }
 
+const wchar_t* CursorShape(os::Cursor cursor) {
+    switch (cursor) {
+        case os::Cursor::HourGlass:
+            return IDC_WAIT;
+        case os::Cursor::IBeam:
+            return IDC_IBEAM;
+        default:
+            return IDC_ARROW;
+    }
+}
+
 void WindowPeer::RegisterOwnClass(const std::wstring& name) {
     static std::vector<std::wstring> registered;
     for (const std::wstring& known : registered) {
@@ -340,11 +351,14 @@ LRESULT WindowPeer::Handle(HWND window, UINT message, WPARAM wp, LPARAM lp) {
             break;
 
         case WM_SETCURSOR:
+            if (windowing_.CurrentCursor() == os::Cursor::Default &&
+                cursor_ != os::Cursor::Default && reinterpret_cast<HWND>(wp) == window &&
+                LOWORD(lp) == HTCLIENT) {
+                ::SetCursor(LoadCursorW(nullptr, CursorShape(cursor_)));
+                return TRUE;
+            }
             if (windowing_.CurrentCursor() != os::Cursor::Default) {
-                ::SetCursor(LoadCursorW(
-                    nullptr, windowing_.CurrentCursor() == os::Cursor::HourGlass ? IDC_WAIT
-                             : windowing_.CurrentCursor() == os::Cursor::IBeam   ? IDC_IBEAM
-                                                                                 : IDC_ARROW));
+                ::SetCursor(LoadCursorW(nullptr, CursorShape(windowing_.CurrentCursor())));
                 return TRUE;
             }
             break;
@@ -372,8 +386,8 @@ LRESULT WindowPeer::Handle(HWND window, UINT message, WPARAM wp, LPARAM lp) {
             }
             bool handled = false;
             Guarded([&] { handled = host_.PeerKeyDown(static_cast<unsigned>(wp)); });
-            if (handled)
-                return 0;
+            if (handled || Of(window) != this)
+                return 0;  // handled, or the host destroyed the control
             break;
         }
 
@@ -383,7 +397,7 @@ LRESULT WindowPeer::Handle(HWND window, UINT message, WPARAM wp, LPARAM lp) {
             if (wp < 0x100) {
                 char key = static_cast<char>(wp);
                 Guarded([&] { host_.PeerKeyPress(key); });
-                if (key == 0)
+                if (key == 0 || Of(window) != this)
                     return 0;
                 wp = static_cast<unsigned char>(key);
             }
@@ -495,7 +509,7 @@ LRESULT WindowPeer::OnNcDestroy(HWND window, UINT message, WPARAM wp, LPARAM lp)
     hwnd_ = nullptr;
     // Only a window destroyed from elsewhere (with its parent) is news to the
     // host; the host may delete this peer, so nothing follows the call.
-    if (!destroying_)
+    if (!destroying_ && !windowing_.ShuttingDown())
         Guarded([&] { host_.PeerDestroyed(); });
     return result;
 }
@@ -708,6 +722,26 @@ void WindowPeer::SetChecked(bool checked) {
     Send(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+void WindowPeer::SetCheckState(int state) {
+    if (hwnd_ == nullptr)
+        return;
+    if (state == 2 && kind_ == os::PeerKind::CheckBox) {
+        // Only a three-state box shows the grayed state; the control still owns it.
+        LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+        if ((style & BS_TYPEMASK) != BS_3STATE) {
+            SetWindowLongW(hwnd_, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_3STATE);
+        }
+    }
+    Send(hwnd_, BM_SETCHECK,
+         state == 1   ? BST_CHECKED
+         : state == 2 ? BST_INDETERMINATE
+                      : BST_UNCHECKED);
+}
+
+void WindowPeer::SetCursor(os::Cursor cursor) {
+    cursor_ = cursor;
+}
+
 bool WindowPeer::Checked() const {
     return hwnd_ != nullptr && Send(hwnd_, BM_GETCHECK) == BST_CHECKED;
 }
@@ -769,6 +803,17 @@ void WindowPeer::ComboSelectText(int start, int length) {
         return;
     int end = length < 0 ? -1 : start + length;
     Send(hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+}
+
+bool WindowPeer::ComboSelection(int& start, int& length) const {
+    if (hwnd_ == nullptr || kind_ != os::PeerKind::ComboBox)
+        return false;
+    DWORD from = 0;
+    DWORD to = 0;
+    Send(hwnd_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    start = static_cast<int>(from);
+    length = static_cast<int>(to - from);
+    return true;
 }
 
 void WindowPeer::RichAppendLine(const std::string& line) {

@@ -10,6 +10,8 @@ namespace win32 {
 
 // The window styles of a form's frame.
 DWORD FormWindowStyle(os::BorderStyle style, DWORD* exStyle);
+// The system cursor that shows a cursor of the seam.
+const wchar_t* CursorShape(os::Cursor cursor);
 
 class WindowPeer : public os::Peer {
   public:
@@ -52,6 +54,11 @@ class WindowPeer : public os::Peer {
     void ComboSetDropDownCount(int count) override;
     void ComboSelectText(int start, int length) override;
     void RichAppendLine(const std::string& line) override;
+    // 0 unchecked, 1 checked, 2 grayed; the cursor over this window; the
+    // selection in a combo box's edit line.
+    void SetCheckState(int state);
+    void SetCursor(os::Cursor cursor);
+    bool ComboSelection(int& start, int& length) const;
     void RichClear() override;
     void RichSetReadOnly(bool readOnly) override;
 
@@ -93,6 +100,7 @@ class WindowPeer : public os::Peer {
     int dropDownCount_ = 8;
     bool destroying_ = false;
     bool tracking_ = false;  // flat button: the mouse button is down on it
+    os::Cursor cursor_ = os::Cursor::Default;
     // Form only.
     HWND lastFocus_ = nullptr;
     HWND defaultButton_ = nullptr;

@@ -78,6 +78,7 @@ std::wstring FilterList(const std::string& filter) {
 Windowing::Windowing() = default;
 
 Windowing::~Windowing() {
+    shuttingDown_ = true;  // windows destroyed from here on report to no host
     if (appWindow_ != 0)
         DestroyWindow(Hwnd(appWindow_));
     for (auto& [spec, font] : fonts_)
@@ -125,6 +126,19 @@ std::uintptr_t Windowing::FontFor(const os::FontSpec& font) {
     auto value = reinterpret_cast<std::uintptr_t>(handle);
     fonts_.emplace_back(font, value);
     return value;
+}
+
+os::Size Windowing::TextExtent(const os::FontSpec& font, const std::string& text) {
+    std::wstring wide = Widen(text);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(FontFor(font)));
+    SIZE size{};
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {size.cx, wide.empty() ? metrics.tmHeight : size.cy};
 }
 
 os::Size Windowing::NonClientSize(os::BorderStyle style) {
@@ -238,10 +252,7 @@ void Windowing::SetCursor(os::Cursor cursor) {
         SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     } else {
-        const wchar_t* shape = cursor == os::Cursor::HourGlass ? IDC_WAIT
-                               : cursor == os::Cursor::IBeam   ? IDC_IBEAM
-                                                               : IDC_ARROW;
-        ::SetCursor(LoadCursorW(nullptr, shape));
+        ::SetCursor(LoadCursorW(nullptr, CursorShape(cursor)));
     }
     RethrowPending();
 }
@@ -254,7 +265,9 @@ void Windowing::Dispatch(void* message) {
         // The host sees the key before the dialog manager does.
         bool handled = false;
         Guarded([&] { handled = peer->Host().PeerKeyDown(static_cast<unsigned>(msg.wParam)); });
-        if (handled || HasPending())
+        // The host may have destroyed the window meanwhile.
+        peer = WindowPeer::Of(msg.hwnd);
+        if (handled || HasPending() || peer == nullptr)
             return;
         reportedKey = {reinterpret_cast<std::uintptr_t>(msg.hwnd), msg.wParam};
         if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&

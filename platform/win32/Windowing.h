@@ -47,8 +47,14 @@ class Windowing : public os::Windowing {
     std::optional<os::FileDialogResult> ShowFileDialog(
         const os::FileDialogRequest& request) override;
 
+    // The size of one line of text in the font, measured by the system.
+    os::Size TextExtent(const os::FontSpec& font, const std::string& text);
+
     // ---- for the peers --------------------------------------------------------
     os::Cursor CurrentCursor() const { return cursor_; }
+    // True once the backend is being destroyed: windows that go with it no
+    // longer report to their hosts.
+    bool ShuttingDown() const { return shuttingDown_; }
     // A font handle for the spec, made once and kept until the end.
     std::uintptr_t FontFor(const os::FontSpec& font);
     int NextControlId() { return nextControlId_++; }
@@ -75,6 +81,7 @@ class Windowing : public os::Windowing {
     os::Cursor cursor_ = os::Cursor::Default;
     std::vector<std::pair<os::FontSpec, std::uintptr_t>> fonts_;
     void* richEditLibrary_ = nullptr;
+    bool shuttingDown_ = false;
     int nextControlId_ = 100;  // clear of IDOK, IDCANCEL and the 0xFFFF of static texts
 };
 

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,7 @@ ProbeForm::ProbeForm() {
         size.Peer().ComboInsert(-1, item);
     size.Peer().ComboSetItemIndex(0);
     status_ = &Make("LabelStatus", os::PeerKind::Label, "Ready", {216, 72, 192, 13}, form_);
+    Make("BtnFail", os::PeerKind::PushButton, "&Fail", {316, 86, 92, 22}, form_, true);
     log_ = &Make("LogView", os::PeerKind::RichEdit, "", {8, 112, 400, 150}, form_);
 
     Control& panel = Make("PanelButtons", os::PeerKind::Panel, "", {0, 268, 416, 52}, form_);
@@ -224,6 +226,9 @@ void ProbeForm::Clicked(Control& control) {
         OpenFile();
     } else if (name == "BtnBrowse") {
         BrowseFolder();
+    } else if (name == "BtnFail") {
+        // Raised inside the window procedure; the message loop gets it.
+        throw std::runtime_error("probe failure");
     } else if (name == "BtnClose") {
         Log("clicked BtnClose");
         CloseRequest();

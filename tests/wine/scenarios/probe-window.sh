@@ -38,6 +38,7 @@ scenario() {
 
     # Tab follows the tab order the program set: the combo boxes first.
     robot window class=TProbeForm \
+        :: key focus TAB :: expect-focus BtnFail \
         :: key focus TAB :: expect-focus CheckAllowClose \
         :: key focus TAB :: expect-focus BtnMessage \
         :: key focus TAB :: key focus TAB :: key focus TAB :: expect-focus BtnClose \
@@ -55,7 +56,7 @@ scenario() {
 
     # On a push button Enter clicks that button.
     robot window class=TProbeForm \
-        :: key focus TAB :: key focus TAB :: key focus TAB :: key focus TAB \
+        :: key focus TAB :: key focus TAB :: key focus TAB :: key focus TAB :: key focus TAB \
         :: expect-focus BtnOpen :: key focus RETURN \
         :: dialog title="Probe open" :: press Cancel \
         :: expect-contains LogView "file dialog cancelled"
@@ -65,6 +66,12 @@ scenario() {
     robot window class=TProbeForm \
         :: key focus ESCAPE :: expect-contains LogView "clicked BtnClose" \
         :: key ComboColour F2 :: expect-contains LogView "ComboColour: key down F2 handled"
+
+    # An exception raised by a handler inside the window procedure comes out of
+    # the message loop, which goes on.
+    robot window class=TProbeForm \
+        :: click BtnFail :: expect-contains LogView "error: probe failure" \
+        :: click CheckFeature :: expect-check CheckFeature 1
 
     # A close request goes to the program, which refuses it until allowed.
     robot window class=TProbeForm \
