@@ -283,6 +283,13 @@ void ProbeForm::BrowseFolder() {
     request.callback = [&](os::WindowHandle dialog, unsigned message, std::uintptr_t param) {
         os::Windowing& w = os::windowing();
         if (message == os::BFFM_INITIALIZED) {
+            // Centred on the screen, as the browse dialog component does it.
+            os::Rect r = w.WindowRect(dialog);
+            os::Size screen = w.ScreenSize();
+            w.MoveWindowTo(
+                dialog,
+                {(screen.width - r.width) / 2, (screen.height - r.height) / 2, r.width, r.height},
+                false);
             w.SendText(dialog, os::WM_SETTEXT, 0, "Probe folder");
             w.SendText(dialog, os::BFFM_SETSTATUSTEXT, 0, "Status: Grüße");
             w.SendText(dialog, os::BFFM_SETSELECTION, 1, initial);

@@ -40,8 +40,16 @@ scenario() {
         :: type '#0x47c' notes.txt :: press OK \
         :: expect-contains LogView 'file dialog chose C:\Probe\notes.txt filter 2'
 
-    robot window class=TProbeForm \
-        :: post-click BtnBrowse :: dialog title="Probe folder" \
+    # The callback centred the dialog through the seam's window rectangle.
+    local rect
+    rect=$(robot window class=TProbeForm :: post-click BtnBrowse :: dialog title="Probe folder" \
+        :: dump . | head -n1 | sed -E 's/.* rect=//')
+    local left top width height
+    IFS=, read -r left top width height <<<"$rect"
+    [ "$left" -eq $(((1024 - width) / 2)) ] && [ "$top" -eq $(((768 - height) / 2)) ] ||
+        fail "the browse dialog is not centred: $rect"
+
+    robot window class=TProbeForm :: dialog title="Probe folder" \
         :: expect-text '#0x3742' "Pick a folder for the probe" \
         :: expect-text '#0x3743' "Status: Grüße" \
         :: press OK \

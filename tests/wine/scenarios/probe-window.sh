@@ -12,7 +12,7 @@ scenario() {
     start_program 'C:\Probe' Probe.exe
     robot window class=TProbeForm title="Backend Probe" exe=Probe.exe
 
-    local dump=$SCENARIO_DIR/dump.txt
+    local dump=$SCENARIO_DIR/dump.txt log=$SCENARIO_DIR/log.txt
     robot window class=TProbeForm :: dump >"$dump"
     dump_expect "$dump" '^ProbeForm class=TProbeForm id=0 parent=- text="Backend Probe" .* enabled=1 visible=1 '
     dump_expect "$dump" '^GroupOptions class=Button id=[0-9]+ parent=ProbeForm text="Options" .* rect=8,8,200,96$'
@@ -44,7 +44,18 @@ scenario() {
         :: key focus TAB :: key focus TAB :: key focus TAB :: expect-focus BtnClose \
         :: key focus TAB :: expect-focus ComboColour \
         :: key focus TAB :: expect-focus ListSize \
-        :: key focus TAB :: expect-focus CheckFeature
+        :: key focus TAB :: expect-focus CheckFeature \
+        :: text LogView >"$log"
+    # Each move is one focus change for the program, also into and out of a
+    # combo box, whose edit line takes the focus inside it.
+    local moves
+    moves=$(grep -E '^focus (in|out): ' "$log" | tail -n 6)
+    [ "$moves" = "focus out: BtnClose
+focus in: ComboColour
+focus out: ComboColour
+focus in: ListSize
+focus out: ListSize
+focus in: CheckFeature" ] || fail "focus changes: $moves"
 
     # Enter clicks the default button; the message box disables the window and
     # gives the focus back when it closes.
