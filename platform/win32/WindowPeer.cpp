@@ -105,7 +105,11 @@ WindowPeer* WindowPeer::Of(HWND window) {
 
 WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPeer* parent,
                        os::PeerHost& host)
-    : windowing_(windowing), host_(host), kind_(spec.kind), bounds_(spec.bounds) {
+    : windowing_(windowing),
+      host_(host),
+      kind_(spec.kind),
+      bounds_(spec.bounds),
+      alignment_(spec.alignment) {
     HWND parentWindow = parent != nullptr ? parent->hwnd_ : nullptr;
     std::wstring className;
     DWORD style = 0;
@@ -334,6 +338,13 @@ LRESULT WindowPeer::Handle(HWND window, UINT message, WPARAM wp, LPARAM lp) {
             break;
         }
 
+        case WM_PAINT:
+            if (kind_ == os::PeerKind::Panel) {
+                PaintPanel();
+                return 0;
+            }
+            break;
+
         case WM_ERASEBKGND:
             if (brush_ != nullptr || kind_ == os::PeerKind::GroupBox) {
                 // A group box does not paint its own background.
@@ -514,6 +525,26 @@ LRESULT WindowPeer::OnNcDestroy(HWND window, UINT message, WPARAM wp, LPARAM lp)
     return result;
 }
 
+void WindowPeer::PaintPanel() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()))));
+    if (!caption.empty()) {
+        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(Send(hwnd_, WM_GETFONT)));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        UINT align = alignment_ == 0 ? DT_LEFT : alignment_ == 1 ? DT_RIGHT : DT_CENTER;
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
+                  align | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, oldFont);
+    }
+    EndPaint(hwnd_, &paint);
+}
+
 void WindowPeer::Notify(unsigned code) {
     switch (kind_) {
         case os::PeerKind::PushButton:
@@ -525,7 +556,9 @@ void WindowPeer::Notify(unsigned code) {
             break;
         case os::PeerKind::ComboBox:
         case os::PeerKind::ComboList:
-            Guarded([&] { host_.PeerCommand(code); });
+            // The focus changes reach the host as PeerFocusChanged already.
+            if (code != CBN_SETFOCUS && code != CBN_KILLFOCUS)
+                Guarded([&] { host_.PeerCommand(code); });
             break;
         default:
             break;
@@ -618,6 +651,8 @@ void WindowPeer::SetText(const std::string& text) {
         return;
     std::wstring wide = Widen(text);
     Send(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    if (kind_ == os::PeerKind::Panel)
+        InvalidateRect(hwnd_, nullptr, TRUE);  // the panel paints its caption itself
     RethrowPending();
 }
 

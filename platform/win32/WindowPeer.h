@@ -84,6 +84,8 @@ class WindowPeer : public os::Peer {
     // Moves the focus on before this window is hidden or disabled.
     void GiveUpFocus();
     void ResizeCombo(const os::Rect& bounds);
+    // A panel shows its caption on its background.
+    void PaintPanel();
     LRESULT FlatButtonMouse(UINT message, LPARAM lp);
 
     Windowing& windowing_;
@@ -98,6 +100,7 @@ class WindowPeer : public os::Peer {
     COLORREF color_ = 0;
     os::Rect bounds_;
     int dropDownCount_ = 8;
+    int alignment_ = 0;  // of a panel's caption
     bool destroying_ = false;
     bool tracking_ = false;  // flat button: the mouse button is down on it
     os::Cursor cursor_ = os::Cursor::Default;

@@ -439,8 +439,13 @@ void Robot::SelectItem(HWND combo, const std::wstring& item, bool byMouse) {
     if (target < 0 || target >= count)
         throw Failure("no item '" + Utf8(item) + "' in the list");
 
-    // Open the list as the user's click on the arrow would (CBN_DROPDOWN).
-    Ask(combo, CB_SHOWDROPDOWN, TRUE);
+    // Open the list with a click on its arrow button: the combo box takes the
+    // focus and drops the list down (CBN_DROPDOWN).
+    RECT client{};
+    GetClientRect(combo, &client);
+    LPARAM arrow = MAKELPARAM(client.right - GetSystemMetrics(SM_CXVSCROLL) / 2, client.bottom / 2);
+    PostMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, arrow);
+    PostMessageW(combo, WM_LBUTTONUP, 0, arrow);
     WaitFor([&] { return Ask(combo, CB_GETDROPPEDSTATE) != 0; },
             [] { return std::string("the list does not drop down"); });
     if (byMouse) {

@@ -10,7 +10,7 @@ scenario() {
     local log=$SCENARIO_DIR/log.txt
 
     robot window class=TProbeForm exe=Probe.exe \
-        :: select ComboColour Green :: expect-text ComboColour Green \
+        :: select ComboColour Green :: expect-text ComboColour Green :: expect-focus ComboColour \
         :: text LogView >"$log"
     # A click in the open list confirms the entry, then the list closes.
     lines_in_order "$log" \
@@ -18,6 +18,9 @@ scenario() {
         "ComboColour: CBN_SELENDOK index 1" \
         "ComboColour: CBN_CLOSEUP index 1"
     grep -q "ComboColour: CBN_SELCHANGE index 1" "$log" || fail "no CBN_SELCHANGE for the click"
+    # The click on the arrow moved the focus there, reported once as a focus change.
+    lines_in_order "$log" "focus in: ComboColour" "ComboColour: CBN_DROPDOWN"
+    ! grep -qE "CBN_(SET|KILL)FOCUS" "$log" || fail "focus changes came as commands too"
 
     robot window class=TProbeForm \
         :: select-keys ComboColour Red :: expect-text ComboColour Red \
