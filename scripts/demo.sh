@@ -39,7 +39,8 @@ seed_demo() {
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     base_prefix_create
-    export WINEPREFIX=$(base_prefix) TMPDIR=$WINE_RUN_DIR
+    WINEPREFIX=$(base_prefix)
+    export WINEPREFIX TMPDIR=$WINE_RUN_DIR
     SCENARIO_DIR=$WINE_RUN_DIR
     wineserver -p
     trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$WINE_RUN_DIR"' EXIT

@@ -86,6 +86,10 @@ base_prefix_remove() { rm -rf "$(base_prefix)" "$(base_prefix).tmp"; }
 
 # ---- a scenario ---------------------------------------------------------------
 
+# The size of every scenario's screen.
+SCREEN_WIDTH=1024
+SCREEN_HEIGHT=768
+
 SCENARIO_DIR=""
 XVFB_PID=""
 AFTER_SCENARIO=""  # a command scenario_end runs last
@@ -105,7 +109,7 @@ scenario_begin() {
     mkdir -p "$TMPDIR"
 
     local display_file=$SCENARIO_DIR/display
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" \
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp 3>"$display_file" \
         >"$SCENARIO_DIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i
@@ -115,7 +119,8 @@ scenario_begin() {
         sleep 0.05
     done
     [ -s "$display_file" ] || fail "Xvfb gave no display number"
-    export DISPLAY=:$(head -n1 "$display_file")
+    DISPLAY=:$(head -n1 "$display_file")
+    export DISPLAY
     wineserver -p
     note "scenario $name: prefix ready on display $DISPLAY"
 }

@@ -46,8 +46,9 @@ scenario() {
         :: dump . | head -n1 | sed -E 's/.* rect=//')
     local left top width height
     IFS=, read -r left top width height <<<"$rect"
-    [ "$left" -eq $(((1024 - width) / 2)) ] && [ "$top" -eq $(((768 - height) / 2)) ] ||
+    if [ "$left" -ne $(((SCREEN_WIDTH - width) / 2)) ] || [ "$top" -ne $(((SCREEN_HEIGHT - height) / 2)) ]; then
         fail "the browse dialog is not centred: $rect"
+    fi
 
     robot window class=TProbeForm :: dialog title="Probe folder" \
         :: expect-text '#0x3742' "Pick a folder for the probe" \
