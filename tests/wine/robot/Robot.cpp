@@ -228,6 +228,8 @@ class Robot {
     // Control, polling until it exists.
     HWND WaitControl(const std::wstring& spec);
     HWND EditOf(HWND control) const;
+    // The combo box itself, or the first one inside a composite control.
+    HWND ComboOf(HWND control) const;
     void RequireUsable(HWND control, const std::wstring& spec) const;
     std::string Describe(HWND window) const;
     std::string CheckText(HWND window) const;
@@ -323,6 +325,20 @@ HWND Robot::Scope() const {
 }
 
 HWND Robot::Control(const std::wstring& spec) const {
+    // "OUTER/INNER": INNER (a name or a window class) inside OUTER, for the
+    // unnamed parts of a composite control, e.g. "FolderSelect/Button".
+    std::size_t slash = spec.find(L'/');
+    if (slash != std::wstring::npos) {
+        HWND outer = Control(spec.substr(0, slash));
+        if (outer == nullptr)
+            return nullptr;
+        std::wstring inner = spec.substr(slash + 1);
+        for (HWND child : Descendants(outer)) {
+            if (ComponentName(child) == inner || Lower(ClassOf(child)) == Lower(inner))
+                return child;
+        }
+        return nullptr;
+    }
     HWND scope = Scope();
     if (spec == L".")
         return scope;
@@ -353,6 +369,16 @@ HWND Robot::WaitControl(const std::wstring& spec) {
     WaitFor([&] { return (found = Control(spec)) != nullptr; },
             [&] { return "no control '" + Utf8(spec) + "' in " + Describe(Scope()); });
     return found;
+}
+
+HWND Robot::ComboOf(HWND control) const {
+    if (Lower(ClassOf(control)) == L"combobox")
+        return control;
+    for (HWND child : Descendants(control)) {
+        if (Lower(ClassOf(child)) == L"combobox")
+            return child;
+    }
+    throw Failure(Describe(control) + " holds no combo box");
 }
 
 HWND Robot::EditOf(HWND control) const {
@@ -419,6 +445,18 @@ HWND Robot::DroppedList(HWND combo) const {
     return nullptr;
 }
 
+// Picking an item as a user does, so that the program gets the real
+// notifications. What Wine 8 does, measured with the probe:
+// - CB_SETCURSEL and CB_SELECTSTRING notify nothing; CB_SHOWDROPDOWN sends
+//   CBN_DROPDOWN but gives no focus. A click on the arrow does both.
+// - A click in the open list (a ComboLBox top-level window, found with
+//   GetComboBoxInfo): CBN_SELENDOK, CBN_CLOSEUP, then CBN_SELCHANGE (Windows
+//   sends CBN_SELCHANGE first). At CBN_SELENDOK the selection is the new item
+//   but the edit line still shows the old text.
+// - Arrow keys in the open list: one CBN_SELCHANGE per step, each before the
+//   edit line shows the item; Enter then gives CBN_SELENDOK and CBN_CLOSEUP.
+//   Wine closes the list on the Enter character (WM_CHAR) that reaches the
+//   edit line, not on the key down.
 void Robot::SelectItem(HWND combo, const std::wstring& item, bool byMouse) {
     int count = static_cast<int>(Ask(combo, CB_GETCOUNT));
     int target = -1;
@@ -626,7 +664,7 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
         Print(focus != nullptr ? Describe(focus) : "-");
     } else if (command == L"items") {
         need(1);
-        HWND combo = WaitControl(args[0]);
+        HWND combo = ComboOf(WaitControl(args[0]));
         int count = static_cast<int>(Ask(combo, CB_GETCOUNT));
         for (int i = 0; i < count; ++i) {
             auto length = static_cast<int>(Ask(combo, CB_GETLBTEXTLEN, i));
@@ -708,7 +746,7 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
         // select COMBO ITEM|#INDEX: drop the list down and click the item;
         // select-keys: drop it down, move with the arrow keys, press Enter.
         need(2);
-        HWND combo = WaitControl(args[0]);
+        HWND combo = ComboOf(WaitControl(args[0]));
         RequireUsable(combo, args[0]);
         SelectItem(combo, args[1], command == L"select");
     } else if (command == L"settext") {
