@@ -16,6 +16,7 @@
 namespace {
 
 constexpr unsigned kVirtualF2 = 0x71;
+constexpr unsigned kVirtualF3 = 0x72;
 constexpr unsigned kBrowseReturnOnlyFileSystem = 0x0001;
 constexpr unsigned kBrowseStatusText = 0x0004;
 
@@ -63,6 +64,7 @@ class ProbeForm {
     void ComboCommand(Control& control, unsigned code);
     void CloseRequest();
     void CheckSystem();
+    void ChangeControls();
 
   private:
     Control& Make(const std::string& name, os::PeerKind kind, const std::string& text,
@@ -79,6 +81,8 @@ class ProbeForm {
     Control* allowClose_ = nullptr;
     Control* status_ = nullptr;
     Control* log_ = nullptr;
+    Control* colour_ = nullptr;
+    Control* size_ = nullptr;
     std::string programDir_;
 };
 
@@ -117,6 +121,10 @@ void Control::PeerKeyPress(char& key) {
 }
 
 bool Control::PeerKeyDown(unsigned key) {
+    if (key == kVirtualF3) {
+        form_.ChangeControls();
+        return true;
+    }
     if (key != kVirtualF2)
         return false;
     form_.Log(name_ + ": key down F2 handled");
@@ -175,12 +183,13 @@ ProbeForm::ProbeForm() {
     radioTwo_ = &Make("RadioTwo", os::PeerKind::RadioButton, "Two", {12, 68, 170, 17}, &group);
     radioOne_->Peer().SetChecked(true);
 
-    Control& colour =
-        Make("ComboColour", os::PeerKind::ComboBox, "", {216, 8, 192, 21}, form_, true);
+    colour_ = &Make("ComboColour", os::PeerKind::ComboBox, "", {216, 8, 192, 21}, form_, true);
+    Control& colour = *colour_;
     for (const char* item : {"Red", "Green", "Blue"})
         colour.Peer().ComboInsert(-1, item);
     colour.Peer().ComboSetItemIndex(0);
-    Control& size = Make("ListSize", os::PeerKind::ComboList, "", {216, 40, 192, 21}, form_, true);
+    size_ = &Make("ListSize", os::PeerKind::ComboList, "", {216, 40, 192, 21}, form_, true);
+    Control& size = *size_;
     for (const char* item : {"Small", "Large"})
         size.Peer().ComboInsert(-1, item);
     size.Peer().ComboSetItemIndex(0);
@@ -239,6 +248,28 @@ void ProbeForm::ComboCommand(Control& control, unsigned code) {
     os::Peer& peer = control.Peer();
     Log(control.Name() + ": " + ComboCodeName(code) + " index " +
         std::to_string(peer.ComboItemIndex()) + " text '" + peer.Text() + "'");
+}
+
+// F3: the program changes its controls through the peers, as the class
+// library does when properties change; the scenario reads the result.
+void ProbeForm::ChangeControls() {
+    log_->Peer().RichClear();
+    feature_->Peer().SetEnabled(false);  // it has the focus: the focus moves on
+    radioTwo_->Peer().SetVisible(false);
+    os::Peer& colour = colour_->Peer();
+    colour.ComboDelete(2);
+    colour.ComboInsert(0, "Cyan");
+    colour.ComboSetItemIndex(0);
+    colour.ComboSetDroppedDown(true);
+    bool dropped = colour.ComboDroppedDown();
+    colour.ComboSetDroppedDown(false);
+    os::Peer& size = size_->Peer();
+    size.ComboClear();
+    size.ComboInsert(-1, "Only");
+    size.ComboSetItemIndex(0);
+    status_->Peer().SetBounds({216, 76, 150, 13});
+    Log(std::string("changed, dropped ") + (dropped ? "1" : "0") + ", now " +
+        (colour.ComboDroppedDown() ? "1" : "0"));
 }
 
 void ProbeForm::CloseRequest() {

@@ -533,12 +533,19 @@ UINT KeyCode(const std::wstring& name) {
         {L"TAB", VK_TAB},     {L"RETURN", VK_RETURN}, {L"ENTER", VK_RETURN}, {L"ESCAPE", VK_ESCAPE},
         {L"SPACE", VK_SPACE}, {L"UP", VK_UP},         {L"DOWN", VK_DOWN},    {L"LEFT", VK_LEFT},
         {L"RIGHT", VK_RIGHT}, {L"HOME", VK_HOME},     {L"END", VK_END},      {L"DELETE", VK_DELETE},
-        {L"BACK", VK_BACK},   {L"F2", VK_F2},         {L"F4", VK_F4},
+        {L"BACK", VK_BACK},
     };
     for (const auto& [n, vk] : names) {
         if (name == n)
             return vk;
     }
+    if (name.size() >= 2 && name[0] == L'F' && iswdigit(name[1])) {
+        int n = static_cast<int>(std::wcstol(name.c_str() + 1, nullptr, 10));
+        if (n >= 1 && n <= 24)
+            return VK_F1 + static_cast<UINT>(n - 1);
+    }
+    if (name.size() == 1 && ((name[0] >= L'A' && name[0] <= L'Z') || iswdigit(name[0])))
+        return static_cast<UINT>(name[0]);  // letters and digits are their own key codes
     wchar_t* end = nullptr;
     unsigned long vk = std::wcstoul(name.c_str(), &end, 0);
     if (end == name.c_str() || *end != 0)
@@ -616,7 +623,10 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
         for (HWND window : windows) {
             RECT r{};
             GetWindowRect(window, &r);
-            HWND parent = window == root ? nullptr : GetAncestor(window, GA_PARENT);
+            // Child windows relative to their parent's client area,
+            // top-level windows on the screen.
+            bool child = (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
+            HWND parent = child ? GetAncestor(window, GA_PARENT) : nullptr;
             if (parent != nullptr)
                 MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
             std::wstring parentName = parent != nullptr ? ComponentName(parent) : L"";

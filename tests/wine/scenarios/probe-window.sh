@@ -84,6 +84,25 @@ focus in: CheckFeature" ] || fail "focus changes: $moves"
         :: click BtnFail :: expect-contains LogView "error: probe failure" \
         :: click CheckFeature :: expect-check CheckFeature 1
 
+    # The program changes its controls (F3): a control that is disabled or
+    # hidden while it has the focus passes it on to the next tab stop (the
+    # checked radio button of the group, then the next control), and what
+    # automation sees follows every change.
+    robot window class=TProbeForm \
+        :: click CheckFeature :: expect-focus CheckFeature :: key focus F3 \
+        :: expect-enabled CheckFeature 0 :: expect-visible RadioTwo 0 :: expect-focus BtnFail \
+        :: expect-text ComboColour Cyan :: expect-text ListSize Only \
+        :: text LogView >"$log"
+    lines_in_order "$log" \
+        "focus out: CheckFeature" "focus in: RadioTwo" "focus out: RadioTwo" "focus in: BtnFail" \
+        "ComboColour: CBN_DROPDOWN index 0 text 'Cyan'" \
+        "ComboColour: CBN_CLOSEUP index 0 text 'Cyan'" \
+        "changed, dropped 1, now 0"
+    [ "$(robot window class=TProbeForm :: items ComboColour | tr '\n' ' ')" = "Cyan Red Green " ] ||
+        fail "combo items after the change"
+    robot window class=TProbeForm :: dump LabelStatus | grep -q ' rect=216,76,150,13$' ||
+        fail "the label did not move"
+
     # A close request goes to the program, which refuses it until allowed.
     robot window class=TProbeForm \
         :: close :: expect-contains LogView "close refused" \
