@@ -139,7 +139,10 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::Label:
             className = L"STATIC";
-            style = spec.alignment == 1 ? SS_RIGHT : spec.alignment == 2 ? SS_CENTER : SS_LEFT;
+            style = spec.alignment == 1   ? SS_RIGHT
+                    : spec.alignment == 2 ? SS_CENTER
+                    : spec.wordWrap       ? SS_LEFT
+                                          : SS_LEFTNOWORDWRAP;
             break;
         case os::PeerKind::CheckBox:
             className = L"BUTTON";
