@@ -97,7 +97,7 @@ const TClassType& TComboBox::StaticClass() {
             .Property(C::Enabled())
             .Property(C::Font())
             .Property(P::Int("ItemHeight", &TCustomComboBox::ItemHeight,
-                             &TCustomComboBox::SetItemHeight, 16))
+                             &TCustomComboBox::SetItemHeight, 13))
             .Property(
                 P::Int("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength, 0))
             .Property(C::ParentColor(false))

@@ -75,7 +75,8 @@ class TCustomComboBox : public TWinControl {
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int count);
     // The height of a list item. The standard styles measure items by the
-    // font (13 pixels for the default font); the value set is kept.
+    // font (13 pixels for the default font, the declared default); a value
+    // set is kept for the record but does not change their measure.
     int ItemHeight() const;
     void SetItemHeight(int height);
     bool Sorted() const { return sorted_; }
@@ -137,7 +138,7 @@ class TCustomComboBox : public TWinControl {
     int itemIndex_ = -1;
     bool dropped_ = false;
     int dropDownCount_ = 8;
-    int itemHeight_ = 16;
+    int itemHeight_ = 13;
     bool sorted_ = false;
     int maxLength_ = 0;
     int selStart_ = 0;
