@@ -45,7 +45,9 @@ void TApplication::Run() {
             HandleException(this);
         }
     }
-    do {
+    // Terminate posts the quit message; the loop ends when it takes it, so
+    // that no quit is left behind for a later message loop.
+    for (;;) {
         os::LoopTurn turn = os::LoopTurn::Dispatched;
         try {
             turn = os::windowing().HandleMessage();
@@ -59,7 +61,7 @@ void TApplication::Run() {
         }
         if (turn == os::LoopTurn::Idle)
             break;
-    } while (!terminated_);
+    }
 }
 
 void TApplication::ProcessMessages() {

@@ -47,8 +47,8 @@ class TApplication : public TComponent {
     void CreateForm(T*& ref);
 
     // Shows the main form (when ShowMainForm) and handles messages until the
-    // application terminates; with the sim backend also until no message is
-    // left. Without a main form it returns at once.
+    // quit message (Terminate posts it) arrives; with the sim backend also
+    // until no message is left. Without a main form it returns at once.
     void Run();
     // Handles every pending message.
     void ProcessMessages();

@@ -436,6 +436,12 @@ void TCustomComboBox::InputSetItemIndex(int index) {
     selLength_ = static_cast<int>(Utf8Length(Text()));
 }
 
+void TCustomComboBox::Loaded() {
+    TWinControl::Loaded();
+    if (itemIndex_ < 0)
+        itemIndex_ = items_->IndexOf(Text());
+}
+
 // ---- size and window ------------------------------------------------------------------
 
 int TCustomComboBox::FixedHeight() const {

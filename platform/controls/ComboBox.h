@@ -103,6 +103,8 @@ class TCustomComboBox : public TWinControl {
 
     // The height of a drop-down style follows the font.
     void SetBounds(int left, int top, int width, int height) override;
+    // A text read before the items selects its item once both are there.
+    void Loaded() override;
 
     // ---- for input drivers without a peer -------------------------------------
     // What the native control holds before it notifies: the edit line's text
