@@ -52,10 +52,11 @@ void TWinControl::InsertControl(TControl* control) {
     control->ParentColorChanged();
     control->ParentFontChanged();
     control->ParentShowHintChanged();
-    if (HandleAllocated() && !control->IsLoading())
-        control->CreateHandle();
+    // Aligned first, so that a new window starts where it belongs.
     if (control->Align() != alNone)
         Realign();
+    if (HandleAllocated() && !control->IsLoading())
+        control->CreateHandle();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
