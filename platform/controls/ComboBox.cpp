@@ -187,7 +187,7 @@ void TCustomComboBox::SetItemIndex(int index) {
 
 void TCustomComboBox::TextChanged() {
     TWinControl::TextChanged();
-    int length = static_cast<int>(Utf8Length(Text()));
+    int length = static_cast<int>(Utf8CharCount(Text()));
     selStart_ = length;  // the caret goes behind the new text
     selLength_ = 0;
     if (showingItem_)
@@ -212,7 +212,7 @@ void TCustomComboBox::TextChanged() {
 }
 
 void TCustomComboBox::SetSelStart(int start) {
-    int length = static_cast<int>(Utf8Length(Text()));
+    int length = static_cast<int>(Utf8CharCount(Text()));
     selStart_ = std::clamp(start, 0, length);
     selLength_ = 0;
     if (os::Peer* peer = LivePeer())
@@ -220,7 +220,7 @@ void TCustomComboBox::SetSelStart(int start) {
 }
 
 void TCustomComboBox::SetSelLength(int length) {
-    int total = static_cast<int>(Utf8Length(Text()));
+    int total = static_cast<int>(Utf8CharCount(Text()));
     selLength_ = std::clamp(length, 0, total - selStart_);
     if (os::Peer* peer = LivePeer())
         peer->ComboSelectText(selStart_, selLength_);
@@ -228,14 +228,14 @@ void TCustomComboBox::SetSelLength(int length) {
 
 std::string TCustomComboBox::SelText() const {
     const std::string& text = Text();
-    std::size_t from = Utf8Offset(text, static_cast<std::size_t>(selStart_));
-    std::size_t to = Utf8Offset(text, static_cast<std::size_t>(selStart_ + selLength_));
+    std::size_t from = Utf8ByteOffset(text, static_cast<std::size_t>(selStart_));
+    std::size_t to = Utf8ByteOffset(text, static_cast<std::size_t>(selStart_ + selLength_));
     return text.substr(from, to - from);
 }
 
 void TCustomComboBox::SelectAll() {
     selStart_ = 0;
-    selLength_ = static_cast<int>(Utf8Length(Text()));
+    selLength_ = static_cast<int>(Utf8CharCount(Text()));
     if (os::Peer* peer = LivePeer())
         peer->ComboSelectText(selStart_, selLength_);
 }
@@ -422,7 +422,7 @@ bool TCustomComboBox::WantsKey(std::uint16_t key) const {
 void TCustomComboBox::InputSetEditText(const std::string& text, int caretChar) {
     StoreText(text);
     itemIndex_ = items_->IndexOf(text);
-    int length = static_cast<int>(Utf8Length(text));
+    int length = static_cast<int>(Utf8CharCount(text));
     selStart_ = std::clamp(caretChar, 0, length);
     selLength_ = 0;
 }
@@ -433,7 +433,7 @@ void TCustomComboBox::InputSetItemIndex(int index) {
     itemIndex_ = index;
     StoreText(index >= 0 ? items_->Get(index) : std::string());
     selStart_ = 0;
-    selLength_ = static_cast<int>(Utf8Length(Text()));
+    selLength_ = static_cast<int>(Utf8CharCount(Text()));
 }
 
 void TCustomComboBox::Loaded() {

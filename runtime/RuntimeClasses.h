@@ -1,0 +1,4 @@
+#pragma once
+// Registers the runtime package's storable classes for form descriptions.
+
+void RegisterRuntimeClasses();
