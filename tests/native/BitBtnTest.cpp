@@ -41,7 +41,13 @@ TEST(BitBtnKind, EachKindBringsItsCaptionResultAndRole) {
         EXPECT_FALSE(caption->IsStored(*button));
         button->SetCaption("&Continue");
         EXPECT_TRUE(caption->IsStored(*button));
+        EXPECT_FALSE(button->ClassType().FindProperty("ModalResult")->IsStored(*button));
     }
+    // A custom button stores its own roles.
+    auto* custom = new TBitBtn(form);
+    custom->SetModalResult(mrRetry);
+    EXPECT_TRUE(custom->ClassType().FindProperty("ModalResult")->IsStored(*custom));
+    EXPECT_FALSE(custom->ClassType().FindProperty("Default")->IsStored(*custom));
 }
 
 TEST(BitBtnKind, ACloseButtonClosesItsForm) {
