@@ -235,6 +235,11 @@ bool UserInput::PressKey(TWinControl* control, char key) {
         // Enter confirms the list's selection, Escape cancels it.
         combo->PeerCommand(typed == '\r' ? os::CBN_SELENDOK : os::CBN_SELENDCANCEL);
         combo->PeerCommand(os::CBN_CLOSEUP);
+    } else if (combo != nullptr) {
+        // An edit line has no use for Enter and Escape that its key press
+        // left: the form's default or cancel button answers them.
+        if (TCustomForm* form = combo->ParentForm())
+            form->DialogKey(VirtualKey(typed));
     } else if (typed == ' ' && IsButton(control)) {
         control->PeerClicked();
     }

@@ -238,6 +238,20 @@ TEST(FormDialogKeys, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
     input.PressKey(box, '\r');  // a disabled default button is not clicked
     EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel", "cancel"}));
     EXPECT_FALSE(box->Checked());
+
+    // An edit line passes Enter on after its key press, unless that swallows it.
+    ok->SetEnabled(true);
+    clicks.clear();
+    auto* combo = new TComboBox(form);
+    combo->SetParent(form);
+    input.PressKey(combo, '\r');
+    combo->OnKeyPress = [](TObject*, char& key) {
+        if (key == '\r')
+            key = 0;
+    };
+    input.PressKey(combo, '\r');
+    input.PressKey(combo, '\x1b');
+    EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
 }
 
 // ---- a form read from its description -------------------------------------------------
