@@ -156,7 +156,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
         SetControlStyle(ControlStyle() | csFixedHeight);
         SetBounds(Left(), Top(), Width(), Height());
     }
-    if (style_ == csDropDownList)
+    if (style_ == csDropDownList && !IsLoading())
         ShowItemText();
     RecreateWnd();
 }
@@ -194,8 +194,9 @@ void TCustomComboBox::TextChanged() {
         return;
     // The list selects the item that the text names, as the real control does.
     int match = items_->IndexOf(Text());
-    if (style_ == csDropDownList && match < 0) {
-        // A list without an edit line shows only its items.
+    // A list without an edit line shows only its items; a text read before
+    // the items waits for them (Loaded).
+    if (style_ == csDropDownList && match < 0 && !IsLoading()) {
         std::string shown = itemIndex_ >= 0 ? items_->Get(itemIndex_) : std::string();
         StoreText(shown);
         if (os::Peer* peer = LivePeer())
@@ -266,7 +267,9 @@ void TCustomComboBox::ItemsCleared() {
         peer->ComboClear();
         peer->SetText(Text());  // emptying the native list empties its edit line
     }
-    if (style_ == csDropDownList)
+    // A list without an edit line has nothing left to show (a description's
+    // text waits for the items it names).
+    if (style_ == csDropDownList && !IsLoading())
         StoreText("");
 }
 
@@ -440,6 +443,8 @@ void TCustomComboBox::Loaded() {
     TWinControl::Loaded();
     if (itemIndex_ < 0)
         itemIndex_ = items_->IndexOf(Text());
+    if (style_ == csDropDownList && itemIndex_ < 0)
+        StoreText("");
 }
 
 // ---- size and window ------------------------------------------------------------------

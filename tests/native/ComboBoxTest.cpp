@@ -5,6 +5,7 @@
 #include "ControlTestSupport.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/sim/UserInput.h"
+#include "platform/stream/Reader.h"
 
 namespace {
 
@@ -210,6 +211,35 @@ TEST_F(ComboFixture, TheHeightOfADropDownFollowsTheFont) {
     combo->SetStyle(csSimple);
     combo->SetHeight(80);
     EXPECT_EQ(combo->Height(), 80);
+}
+
+TEST(ComboDescription, TheTextReadBeforeTheItemsSelectsItsItem) {
+    SimApp sim;
+    TForm* form = NewForm();
+    ReadComponentFromText(*form, R"(object Probe: TForm
+  object List: TComboBox
+    Style = csDropDownList
+    Text = 'Deutsch'
+    Items.Strings = (
+      'English'
+      'Deutsch')
+  end
+  object Other: TComboBox
+    Style = csDropDownList
+    Text = 'Klingon'
+    Items.Strings = (
+      'English')
+  end
+end
+)");
+    auto* list = dynamic_cast<TComboBox*>(form->FindComponent("List"));
+    auto* other = dynamic_cast<TComboBox*>(form->FindComponent("Other"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(list->Text(), "Deutsch");
+    EXPECT_EQ(other->ItemIndex(), -1);
+    EXPECT_EQ(other->Text(), "");  // a list without an edit line shows only its items
 }
 
 TEST(ComboPeer, ItemsGoToThePeerAndNotificationsReadItsState) {
