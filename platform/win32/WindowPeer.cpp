@@ -109,7 +109,12 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
       host_(host),
       kind_(spec.kind),
       bounds_(spec.bounds),
-      alignment_(spec.alignment) {
+      alignment_(spec.alignment),
+      bevelOuter_(spec.bevelOuter),
+      bevelInner_(spec.bevelInner),
+      bevelWidth_(spec.bevelWidth),
+      borderWidth_(spec.borderWidth),
+      textColor_(ToColorRef(spec.font.color)) {
     HWND parentWindow = parent != nullptr ? parent->hwnd_ : nullptr;
     std::wstring className;
     DWORD style = 0;
@@ -147,10 +152,14 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
         case os::PeerKind::CheckBox:
             className = L"BUTTON";
             style = BS_CHECKBOX;  // not BS_AUTOCHECKBOX: the control owns the state
+            if (spec.alignment == 0)
+                style |= BS_LEFTTEXT;
             break;
         case os::PeerKind::RadioButton:
             className = L"BUTTON";
             style = BS_RADIOBUTTON;  // not BS_AUTORADIOBUTTON, as above
+            if (spec.alignment == 0)
+                style |= BS_LEFTTEXT;
             break;
         case os::PeerKind::PushButton:
             className = L"BUTTON";
@@ -162,7 +171,7 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::ComboBox:
             className = L"COMBOBOX";
-            style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+            style = (spec.simpleList ? CBS_SIMPLE : CBS_DROPDOWN) | CBS_AUTOHSCROLL | WS_VSCROLL;
             break;
         case os::PeerKind::ComboList:
             className = L"COMBOBOX";
@@ -238,11 +247,14 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::ComboBox:
         case os::PeerKind::ComboList:
+            if (spec.maxLength > 0)
+                Send(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(spec.maxLength));
             ResizeCombo(spec.bounds);
             break;
         case os::PeerKind::RichEdit:
             Send(hwnd_, EM_SETTARGETDEVICE, 0, spec.wordWrap ? 0 : 1);
             Send(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+            SetRichTextColor();
             break;
         case os::PeerKind::PushButton:
             if (WindowPeer* form = Form()) {
@@ -334,9 +346,11 @@ LRESULT WindowPeer::Handle(HWND window, UINT message, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             WindowPeer* child = Of(reinterpret_cast<HWND>(lp));
-            if (child != nullptr && child != this && child->brush_ != nullptr) {
-                SetBkColor(reinterpret_cast<HDC>(wp), child->color_);
-                return reinterpret_cast<LRESULT>(child->brush_);
+            if (child != nullptr && child != this) {
+                LRESULT base = kind_ == os::PeerKind::Form || kind_ == os::PeerKind::Panel
+                                   ? DefWindowProcW(window, message, wp, lp)
+                                   : Base(window, message, wp, lp);
+                return child->ControlColor(reinterpret_cast<HDC>(wp), base);
             }
             break;
         }
@@ -528,18 +542,69 @@ LRESULT WindowPeer::OnNcDestroy(HWND window, UINT message, WPARAM wp, LPARAM lp)
     return result;
 }
 
+LRESULT WindowPeer::ControlColor(HDC dc, LRESULT base) const {
+    if (IsWindowEnabled(hwnd_))
+        SetTextColor(dc, textColor_);  // disabled text keeps the system's grey
+    if (brush_ == nullptr)
+        return base;
+    SetBkColor(dc, color_);
+    return reinterpret_cast<LRESULT>(brush_);
+}
+
+void WindowPeer::SetRichTextColor() {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = textColor_;
+    Send(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    Send(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+}
+
+namespace {
+
+// One bevel of a panel: width lines, the top and left ones in top, the
+// bottom and right ones in bottom; r shrinks by the width.
+void DrawBevel(HDC dc, RECT& r, int kind, int width) {
+    if (kind == 0)
+        return;
+    COLORREF top = GetSysColor(kind == 1 ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+    COLORREF bottom = GetSysColor(kind == 1 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+    for (int i = 0; i < width && r.right > r.left && r.bottom > r.top; ++i) {
+        if (kind != 3) {  // a space bevel is blank
+            HBRUSH topBrush = CreateSolidBrush(top);
+            HBRUSH bottomBrush = CreateSolidBrush(bottom);
+            RECT edge{r.left, r.top, r.right, r.top + 1};
+            FillRect(dc, &edge, topBrush);
+            edge = {r.left, r.top, r.left + 1, r.bottom};
+            FillRect(dc, &edge, topBrush);
+            edge = {r.left, r.bottom - 1, r.right, r.bottom};
+            FillRect(dc, &edge, bottomBrush);
+            edge = {r.right - 1, r.top, r.right, r.bottom};
+            FillRect(dc, &edge, bottomBrush);
+            DeleteObject(topBrush);
+            DeleteObject(bottomBrush);
+        }
+        InflateRect(&r, -1, -1);
+    }
+}
+
+}  // namespace
+
 void WindowPeer::PaintPanel() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     RECT r;
     GetClientRect(hwnd_, &r);
+    DrawBevel(dc, r, bevelOuter_, bevelWidth_);
+    InflateRect(&r, -borderWidth_, -borderWidth_);
+    DrawBevel(dc, r, bevelInner_, bevelWidth_);
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
     caption.resize(static_cast<std::size_t>(
         GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()))));
     if (!caption.empty()) {
         HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(Send(hwnd_, WM_GETFONT)));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        SetTextColor(dc, IsWindowEnabled(hwnd_) ? textColor_ : GetSysColor(COLOR_GRAYTEXT));
         UINT align = alignment_ == 0 ? DT_LEFT : alignment_ == 1 ? DT_RIGHT : DT_CENTER;
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
                   align | DT_VCENTER | DT_SINGLELINE);
@@ -639,6 +704,10 @@ void WindowPeer::GiveUpFocus() {
 }
 
 void WindowPeer::ResizeCombo(const os::Rect& bounds) {
+    if ((GetWindowLongW(hwnd_, GWL_STYLE) & 3) == CBS_SIMPLE) {
+        MoveWindow(hwnd_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+        return;  // its list is inside the bounds
+    }
     // The window of a drop-down combo box spans its list too.
     int item = static_cast<int>(Send(hwnd_, CB_GETITEMHEIGHT, 0));
     if (item <= 0)
@@ -709,7 +778,10 @@ void WindowPeer::SetEnabled(bool enabled) {
 void WindowPeer::SetFont(const os::FontSpec& font) {
     if (hwnd_ == nullptr)
         return;
+    textColor_ = ToColorRef(font.color);
     Send(hwnd_, WM_SETFONT, static_cast<WPARAM>(windowing_.FontFor(font)), TRUE);
+    if (kind_ == os::PeerKind::RichEdit)
+        SetRichTextColor();
     if (kind_ == os::PeerKind::ComboBox || kind_ == os::PeerKind::ComboList)
         ResizeCombo(bounds_);
     RethrowPending();

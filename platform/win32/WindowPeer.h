@@ -54,11 +54,9 @@ class WindowPeer : public os::Peer {
     void ComboSetDropDownCount(int count) override;
     void ComboSelectText(int start, int length) override;
     void RichAppendLine(const std::string& line) override;
-    // 0 unchecked, 1 checked, 2 grayed; the cursor over this window; the
-    // selection in a combo box's edit line.
-    void SetCheckState(int state);
-    void SetCursor(os::Cursor cursor);
-    bool ComboSelection(int& start, int& length) const;
+    void SetCheckState(int state) override;
+    void SetCursor(os::Cursor cursor) override;
+    bool ComboSelection(int& start, int& length) const override;
     void RichClear() override;
     void RichSetReadOnly(bool readOnly) override;
 
@@ -84,8 +82,13 @@ class WindowPeer : public os::Peer {
     // Moves the focus on before this window is hidden or disabled.
     void GiveUpFocus();
     void ResizeCombo(const os::Rect& bounds);
-    // A panel shows its caption on its background.
+    // A panel shows its bevels and its caption on its background.
     void PaintPanel();
+    // The parent's answer to WM_CTLCOLOR* for this control: its text colour
+    // and, when it has a colour of its own, its brush.
+    LRESULT ControlColor(HDC dc, LRESULT base) const;
+    // The font's colour for all the text of a rich text view.
+    void SetRichTextColor();
     LRESULT FlatButtonMouse(UINT message, LPARAM lp);
 
     Windowing& windowing_;
@@ -101,6 +104,11 @@ class WindowPeer : public os::Peer {
     os::Rect bounds_;
     int dropDownCount_ = 8;
     int alignment_ = 0;  // of a panel's caption
+    int bevelOuter_ = 0;
+    int bevelInner_ = 0;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    COLORREF textColor_ = 0;  // of the font
     bool destroying_ = false;
     bool tracking_ = false;  // flat button: the mouse button is down on it
     os::Cursor cursor_ = os::Cursor::Default;

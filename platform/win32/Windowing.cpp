@@ -113,7 +113,7 @@ std::uintptr_t Windowing::FontFor(const os::FontSpec& font) {
     log.lfItalic = font.italic;
     log.lfUnderline = font.underline;
     log.lfStrikeOut = font.strikeOut;
-    log.lfCharSet = DEFAULT_CHARSET;
+    log.lfCharSet = static_cast<BYTE>(font.charset);
     log.lfOutPrecision = OUT_DEFAULT_PRECIS;
     log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log.lfQuality = DEFAULT_QUALITY;

@@ -48,7 +48,7 @@ class Windowing : public os::Windowing {
         const os::FileDialogRequest& request) override;
 
     // The size of one line of text in the font, measured by the system.
-    os::Size TextExtent(const os::FontSpec& font, const std::string& text);
+    os::Size TextExtent(const os::FontSpec& font, const std::string& text) override;
 
     // ---- for the peers --------------------------------------------------------
     os::Cursor CurrentCursor() const { return cursor_; }

@@ -150,6 +150,8 @@ Control& ProbeForm::Make(const std::string& name, os::PeerKind kind, const std::
     }
     if (kind == os::PeerKind::Panel)
         spec.className = "TPanel";
+    if (kind == os::PeerKind::CheckBox || kind == os::PeerKind::RadioButton)
+        spec.alignment = 1;  // the caption right of the box
     if (kind == os::PeerKind::RichEdit) {
         spec.readOnly = true;
         spec.scrollBars = 2;
