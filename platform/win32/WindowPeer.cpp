@@ -658,22 +658,24 @@ LRESULT WindowPeer::FlatButtonMouse(UINT message, LPARAM lp) {
     RECT client;
     GetClientRect(hwnd_, &client);
     POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    // Pushed while the mouse holds it down over the button, else as its Down state.
+    auto show = [this](bool pushed) { Send(hwnd_, BM_SETSTATE, pushed || down_ ? TRUE : FALSE); };
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             tracking_ = true;
             SetCapture(hwnd_);
-            Send(hwnd_, BM_SETSTATE, TRUE);
+            show(true);
             break;
         case WM_MOUSEMOVE:
             if (tracking_)
-                Send(hwnd_, BM_SETSTATE, PtInRect(&client, at) ? TRUE : FALSE);
+                show(PtInRect(&client, at) != 0);
             break;
         case WM_LBUTTONUP:
             if (tracking_) {
                 tracking_ = false;
                 ReleaseCapture();
-                Send(hwnd_, BM_SETSTATE, FALSE);
+                show(false);
                 if (PtInRect(&client, at))
                     Guarded([&] { host_.PeerClicked(); });
             }
@@ -681,7 +683,7 @@ LRESULT WindowPeer::FlatButtonMouse(UINT message, LPARAM lp) {
         case WM_CAPTURECHANGED:
             if (tracking_) {
                 tracking_ = false;
-                Send(hwnd_, BM_SETSTATE, FALSE);
+                show(false);
             }
             break;
     }
@@ -829,6 +831,11 @@ void WindowPeer::PlaceAfter(const os::Peer* previous) {
 void WindowPeer::SetChecked(bool checked) {
     if (hwnd_ == nullptr)
         return;
+    if (kind_ == os::PeerKind::FlatButton) {
+        down_ = checked;  // a speed button shows its Down state pushed in
+        Send(hwnd_, BM_SETSTATE, down_ ? TRUE : FALSE);
+        return;
+    }
     Send(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
@@ -853,6 +860,8 @@ void WindowPeer::SetCursor(os::Cursor cursor) {
 }
 
 bool WindowPeer::Checked() const {
+    if (kind_ == os::PeerKind::FlatButton)
+        return down_;
     return hwnd_ != nullptr && Send(hwnd_, BM_GETCHECK) == BST_CHECKED;
 }
 

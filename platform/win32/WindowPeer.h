@@ -111,6 +111,7 @@ class WindowPeer : public os::Peer {
     COLORREF textColor_ = 0;  // of the font
     bool destroying_ = false;
     bool tracking_ = false;  // flat button: the mouse button is down on it
+    bool down_ = false;      // flat button: its Down state
     os::Cursor cursor_ = os::Cursor::Default;
     // Form only.
     HWND lastFocus_ = nullptr;

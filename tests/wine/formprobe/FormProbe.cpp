@@ -15,6 +15,7 @@
 #include "platform/controls/Panel.h"
 #include "platform/controls/RadioButton.h"
 #include "platform/controls/RichEdit.h"
+#include "platform/controls/SpeedButton.h"
 #include "platform/os/Backend.h"
 #include "platform/win32/Backend.h"
 
@@ -80,6 +81,19 @@ void BuildForm(TForm* form) {
     folder->Items()->Add("C:\\Ostrell Vocalith");
     folder->SetItemIndex(0);
     folder->OnChange = [folder, write](TObject*) { write("folder " + folder->Text()); };
+
+    // Two speed buttons of one group: they never take the focus, and the
+    // one clicked stays down.
+    auto* left = Place<TSpeedButton>(form, form, "BtnLeft", 208, 88, 40, 24);
+    auto* right = Place<TSpeedButton>(form, form, "BtnRight", 252, 88, 40, 24);
+    for (TSpeedButton* speed : {left, right}) {
+        speed->SetCaption(speed == left ? "L" : "R");
+        speed->SetGroupIndex(1);
+        speed->OnClick = [left, right, write](TObject*) {
+            write(std::string("speed left ") + (left->Down() ? "1" : "0") + ", right " +
+                  (right->Down() ? "1" : "0"));
+        };
+    }
 
     auto* buttons = Place<TPanel>(form, form, "ButtonPanel", 0, 260, 400, 40);
     buttons->SetCaption("");

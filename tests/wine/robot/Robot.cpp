@@ -654,6 +654,10 @@ void Robot::Run(const std::wstring& command, const std::vector<std::wstring>& ar
     } else if (command == L"check") {
         need(1);
         Print(CheckText(WaitControl(args[0])));
+    } else if (command == L"pushed") {
+        // pushed BUTTON: 1 while a push button is shown pushed in.
+        need(1);
+        Print((Ask(WaitControl(args[0]), BM_GETSTATE) & BST_PUSHED) != 0 ? "1" : "0");
     } else if (command == L"enabled" || command == L"visible") {
         need(1);
         HWND control = WaitControl(args[0]);

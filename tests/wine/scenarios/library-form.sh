@@ -24,6 +24,15 @@ scenario() {
         "mode uninstall" "mode install" "language Deutsch" 'folder C:\Ostrell Vocalith' \
         "close refused" "completed, answer 1"
 
+    # Speed buttons: a click leaves the focus where it was; the clicked button
+    # of the group stays down, shown pushed in.
+    robot window class=TForm title="Form probe" \
+        :: click BtnUninstall :: click BtnLeft :: expect-focus BtnUninstall \
+        :: expect-contains LogView "speed left 1, right 0" \
+        :: click BtnRight :: expect-contains LogView "speed left 0, right 1" :: expect-focus BtnUninstall
+    [ "$(robot window class=TForm title="Form probe" :: pushed BtnLeft :: pushed BtnRight | tr '\n' ' ')" = "0 1 " ] ||
+        fail "the down speed button is not shown pushed in"
+
     robot window class=TForm title="Form probe" \
         :: click CheckAllowClose :: expect-contains LogView "allow closing 1" \
         :: key focus ESCAPE :: wait-exit
