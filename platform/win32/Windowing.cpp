@@ -359,8 +359,9 @@ std::optional<os::FileDialogResult> Windowing::ShowFileDialog(
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
-    // The options are the dialogs' OFN_ bits; the Explorer style is always on.
-    ofn.Flags = request.options | OFN_EXPLORER;
+    // The options are the dialogs' OFN_ bits, the Explorer style among them
+    // unless the caller wants the old style.
+    ofn.Flags = request.options;
 
     BOOL accepted = FALSE;
     {

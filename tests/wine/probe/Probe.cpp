@@ -17,6 +17,9 @@ namespace {
 
 constexpr unsigned kVirtualF2 = 0x71;
 constexpr unsigned kVirtualF3 = 0x72;
+constexpr unsigned kVirtualF5 = 0x74;
+constexpr std::uint32_t kOpenHideReadOnly = 0x00000004;
+constexpr std::uint32_t kOpenExplorer = 0x00080000;
 constexpr unsigned kBrowseReturnOnlyFileSystem = 0x0001;
 constexpr unsigned kBrowseStatusText = 0x0004;
 
@@ -65,6 +68,7 @@ class ProbeForm {
     void CloseRequest();
     void CheckSystem();
     void ChangeControls();
+    void SaveFile();
 
   private:
     Control& Make(const std::string& name, os::PeerKind kind, const std::string& text,
@@ -123,6 +127,10 @@ void Control::PeerKeyPress(char& key) {
 bool Control::PeerKeyDown(unsigned key) {
     if (key == kVirtualF3) {
         form_.ChangeControls();
+        return true;
+    }
+    if (key == kVirtualF5) {
+        form_.SaveFile();
         return true;
     }
     if (key != kVirtualF2)
@@ -297,12 +305,28 @@ void ProbeForm::OpenFile() {
     request.filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
     request.filterIndex = 2;
     request.initialDir = programDir_;
+    request.options = kOpenExplorer | kOpenHideReadOnly;
     auto result = os::windowing().ShowFileDialog(request);
     if (!result) {
         Log("file dialog cancelled");
         return;
     }
     Log("file dialog chose " + result->fileName + " filter " + std::to_string(result->filterIndex));
+}
+
+// F5: the save dialog, which adds the default extension to a typed name.
+void ProbeForm::SaveFile() {
+    os::FileDialogRequest request;
+    request.save = true;
+    request.owner = form_->Peer().Handle();
+    request.title = "Probe save";
+    request.filter = "Text files (*.txt)|*.txt";
+    request.initialDir = programDir_;
+    request.fileName = "report";
+    request.defaultExt = "txt";
+    request.options = kOpenExplorer | kOpenHideReadOnly;
+    auto result = os::windowing().ShowFileDialog(request);
+    Log(result ? "save dialog chose " + result->fileName : std::string("save dialog cancelled"));
 }
 
 void ProbeForm::BrowseFolder() {

@@ -36,9 +36,14 @@ scenario() {
 
     robot window class=TProbeForm \
         :: post-click BtnOpen :: dialog title="Probe open" \
-        :: expect-text '#0x470' "All files (*.*)" \
+        :: expect-text '#0x470' "All files (*.*)" :: expect-visible '#0x410' 0 \
         :: type '#0x47c' notes.txt :: press OK \
         :: expect-contains LogView 'file dialog chose C:\Probe\notes.txt filter 2'
+
+    # The save dialog proposes the given name and adds the default extension.
+    robot window class=TProbeForm \
+        :: key focus F5 :: dialog title="Probe save" :: expect-text '#0x47c/Edit' report \
+        :: press OK :: expect-contains LogView 'save dialog chose C:\Probe\report.txt'
 
     # The callback centred the dialog through the seam's window rectangle.
     local rect
