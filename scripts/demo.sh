@@ -23,16 +23,9 @@ export WINE_RUN_DIR
 wine_require Install.exe
 dist='C:\Vocalith Setup'
 
-# seed_demo: the Delphi installations and the distribution, in $WINEPREFIX.
+# seed_demo: Delphi 3, 4 and 5 installed, and the distribution, in $WINEPREFIX.
 seed_demo() {
-    local version value bin
-    for version in 3 4 5; do
-        bin="C:\\Programme\\Borland\\Delphi $version\\Bin"
-        value="Delphi $version"
-        [ "$version" = 5 ] && value=App
-        reg_seed "HKEY_LOCAL_MACHINE\\Software\\Borland\\Delphi\\$version.0" "$value" "$bin\\delphi32.exe"
-        bash "$WINE_HARNESS_DIR/make-distribution.sh" "$(unix_path "$bin")" delphi32.exe
-    done
+    seed_delphi 3 4 5
     reg_apply
     make_distribution "$dist" Install.exe "${FULL_DISTRIBUTION[@]}"
 }

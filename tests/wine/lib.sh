@@ -175,6 +175,29 @@ make_distribution() {
         "$(unix_path "$dir")" "$@"
 }
 
+# delphi_bin VERSION: the Bin folder of an installed Delphi 3, 4 or 5.
+delphi_bin() { echo "C:\\Programme\\Borland\\Delphi $1\\Bin"; }
+
+# seed_delphi VERSION...: Delphi 3, 4 or 5 installed as the setup program
+# finds it: the version's key under HKLM naming its program file (value
+# "Delphi 3", "Delphi 4", or "App" for Delphi 5), the Bin folder holding that
+# file, and the user's list of known packages with a standard package. Call
+# reg_apply afterwards.
+seed_delphi() {
+    local version bin value ext
+    for version in "$@"; do
+        bin=$(delphi_bin "$version")
+        value="Delphi $version"
+        ext=bpl
+        [ "$version" = 5 ] && value=App
+        [ "$version" = 3 ] && ext=dpl
+        reg_seed "HKEY_LOCAL_MACHINE\\Software\\Borland\\Delphi\\$version.0" "$value" "$bin\\delphi32.exe"
+        reg_seed "HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\$version.0\\Known Packages" \
+            "$bin\\dclstd${version}0.$ext" "Borland Standard Components"
+        bash "$WINE_HARNESS_DIR/make-distribution.sh" "$(unix_path "$bin")" delphi32.exe "dclstd${version}0.$ext"
+    done
+}
+
 PROGRAM_PID=""
 
 # start_program 'C:\Dist' NAME.exe: runs the program in the background with its

@@ -389,6 +389,13 @@ void ProbeForm::CheckSystem() {
         reg.CloseKey(out);
         Log(std::string("registry write ") + (wrote ? "ok" : "failed"));
     }
+    // The machine's keys, as the setup program's detection reads them.
+    os::KeyHandle delphi =
+        reg.OpenKey(os::RootKey::LocalMachine, "Software\\Borland\\Delphi\\5.0", false);
+    std::string app = delphi != 0 ? reg.ReadString(delphi, "App").value_or("(none)") : "(no key)";
+    reg.CloseKey(delphi);
+    Log("delphi 5 program " + app + ", exists " + (os::files().FileExists(app) ? "yes" : "no"));
+
     os::KeyHandle deep = reg.OpenKey(os::RootKey::CurrentUser, key + "\\Tree\\A\\B", true);
     reg.WriteString(deep, "Leaf", "x");
     reg.CloseKey(deep);

@@ -8,6 +8,7 @@ NEEDS=(Probe.exe)
 scenario() {
     reg_seed 'HKEY_CURRENT_USER\Software\Ostrell\Probe' Seed 'Grüße, "Schließen" C:\X'
     reg_seed_dword 'HKEY_CURRENT_USER\Software\Ostrell\Probe' Number 42
+    seed_delphi 5
     reg_apply
     make_distribution 'C:\Probe' Probe.exe source.txt notes.txt
     start_program 'C:\Probe' Probe.exe
@@ -21,6 +22,7 @@ scenario() {
         "registry number as text refused" \
         "registry missing value none" \
         "registry write ok" \
+        'delphi 5 program C:\Programme\Borland\Delphi 5\Bin\delphi32.exe, exists yes' \
         "registry delete tree ok" \
         "windows directory C:\\windows" \
         "exclusive open ok" \
