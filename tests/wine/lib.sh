@@ -60,7 +60,7 @@ base_prefix() { echo "$WINE_RUN_DIR/base-prefix"; }
 
 # Makes the run's base prefix once: wineboot, then the X11 driver told that
 # there is no window manager (without one, every closing window stalls the
-# program for about 2 s).
+# program for about 2 s), and Wine's fonts put where it finds them.
 base_prefix_create() {
     local base
     base=$(base_prefix)
@@ -76,6 +76,12 @@ base_prefix_create() {
         wineserver -w
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
         wineserver -w
+        # Wine's own TrueType fonts (fonts-wine), which it does not look for
+        # where the package puts them: Marlett draws the caption buttons.
+        local font
+        for font in /usr/share/wine/fonts/*.ttf; do
+            if [ -f "$font" ]; then cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"; fi
+        done
     ) || fail "the Wine prefix could not be made"
     rm -rf "$tmp"
     touch "$base.tmp/.complete"
