@@ -6,7 +6,7 @@
 //
 // Commands run in order; the first that fails prints "robot: COMMAND: why" to
 // standard error and ends the robot with exit code 1 (2 for a usage error).
-// Every wait and every expectation polls until the timeout (default 10 s).
+// Every wait and every expectation polls until the timeout (default 20 s).
 // Controls are named by their component name (the window property that the
 // win32 backend sets), by "#ID" (control ID, decimal or 0x hex) or by "." (the
 // current window itself). The commands are listed in Run() and in README.md.
@@ -31,7 +31,7 @@
 
 namespace {
 
-constexpr UINT kReplyTimeoutMs = 3000;
+constexpr UINT kReplyTimeoutMs = 5000;
 constexpr DWORD kPollMs = 20;
 
 // A failed command; the text says why.
@@ -866,7 +866,7 @@ int main() {
     std::vector<std::wstring> words(argv + 1, argv + argc);
     LocalFree(argv);
 
-    DWORD timeoutMs = 10000;
+    DWORD timeoutMs = 20000;
     std::size_t i = 0;
     if (words.size() >= 2 && words[0] == L"--timeout") {
         timeoutMs = static_cast<DWORD>(std::wcstod(words[1].c_str(), nullptr) * 1000);
