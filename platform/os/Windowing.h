@@ -135,7 +135,9 @@ public:
     virtual void PeerClicked() {}
     // A command notification from the control (CBN_* codes). For a combo box
     // the host reads the peer's text and selection in answer, as the real
-    // control's state has changed before the notification arrives.
+    // control's state has changed before the notification arrives; only at
+    // CBN_SELCHANGE and CBN_SELENDOK the edit line may still show the text of
+    // the item selected before. Focus changes come as PeerFocusChanged alone.
     virtual void PeerCommand(unsigned code) { (void)code; }
     // The window got (true) or lost (false) the input focus.
     virtual void PeerFocusChanged(bool focused) { (void)focused; }
