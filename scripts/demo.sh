@@ -17,7 +17,7 @@ if [ ! -f "$root/build-win/Install.exe" ]; then
 fi
 
 export WINE_WINDOWS_BUILD=$root/build-win
-WINE_RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vocalith-demo.XXXXXX")
+WINE_RUN_DIR=$(mktemp -d -t vocalith-demo.XXXXXX)
 export WINE_RUN_DIR
 . "$root/tests/wine/lib.sh"
 wine_require Install.exe
