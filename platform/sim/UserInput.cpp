@@ -128,11 +128,15 @@ bool UserInput::Pick(TCustomComboBox* combo, int index) {
             return true;
     }
     combo->InputSetItemIndex(index);
-    combo->PeerCommand(os::CBN_SELCHANGE);
-    if (simple)
+    if (simple) {
+        combo->PeerCommand(os::CBN_SELCHANGE);
         return true;
+    }
+    // The real control confirms and closes the list before it reports the
+    // changed selection.
     combo->PeerCommand(os::CBN_SELENDOK);
     combo->PeerCommand(os::CBN_CLOSEUP);
+    combo->PeerCommand(os::CBN_SELCHANGE);
     return true;
 }
 

@@ -46,8 +46,9 @@ class UserInput {
     // Opens the combo box's list: CBN_DROPDOWN.
     bool DropDown(TCustomComboBox* combo);
     // Picks an item with the mouse, opening the list first when it is closed:
-    // CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP. False for an index outside
-    // the list.
+    // CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE, the order measured on the real
+    // control (a simple combo box only CBN_SELCHANGE). False for an index
+    // outside the list.
     bool Pick(TCustomComboBox* combo, int index);
     // Closes the open list without a choice: CBN_SELENDCANCEL, CBN_CLOSEUP.
     // False when the list is not open.

@@ -79,8 +79,8 @@ struct ComboFixture : ::testing::Test {
 TEST_F(ComboFixture, PickingWithTheMouseNotifiesInTheRealControlsOrder) {
     EXPECT_TRUE(input.Pick(combo, 1));
     const std::vector<std::string> expected = {
-        "CBN_SETFOCUS",     "OnDropDown",           "CBN_DROPDOWN (open)", "OnClick",
-        "OnChange Deutsch", "CBN_SELCHANGE (open)", "CBN_SELENDOK (open)", "CBN_CLOSEUP"};
+        "CBN_SETFOCUS", "OnDropDown", "CBN_DROPDOWN (open)", "CBN_SELENDOK (open)",
+        "CBN_CLOSEUP",  "OnClick",    "OnChange Deutsch",    "CBN_SELCHANGE"};
     EXPECT_EQ(combo->log, expected);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(combo->Text(), "Deutsch");
