@@ -120,3 +120,23 @@ std::string ExcludeTrailingBackslash(std::string_view path) {
     if (!r.empty() && IsSeparator(r.back())) r.pop_back();
     return r;
 }
+
+std::size_t Utf8Length(std::string_view s) {
+    std::size_t n = 0;
+    for (char c : s) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
+    }
+    return n;
+}
+
+std::size_t Utf8Offset(std::string_view s, std::size_t chars) {
+    std::size_t i = 0;
+    while (i < s.size() && chars > 0) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80)
+            ++i;
+        --chars;
+    }
+    return i;
+}

@@ -30,3 +30,8 @@ std::string ExtractFileExt(std::string_view path);   // ".ext" of the last compo
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
 std::string IncludeTrailingBackslash(std::string_view path);
 std::string ExcludeTrailingBackslash(std::string_view path);
+
+// Characters (code points) of UTF-8 text, and the byte offset of the
+// character at position chars (the end for positions past it).
+std::size_t Utf8Length(std::string_view s);
+std::size_t Utf8Offset(std::string_view s, std::size_t chars);

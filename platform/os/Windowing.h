@@ -86,8 +86,14 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    // The text colour as the class library holds it: an RGB value 0x00BBGGRR
+    // or a system colour 0x800000nn (nn = the COLOR_* index).
+    std::int32_t color = static_cast<std::int32_t>(0x80000008u);
+    int charset = 1;  // DEFAULT_CHARSET
     bool operator==(const FontSpec&) const = default;
 };
+
+enum class Cursor { Default, Arrow, HourGlass, IBeam };
 
 // What a peer starts with; afterwards the control pushes changes.
 struct PeerSpec {
@@ -102,8 +108,18 @@ struct PeerSpec {
     bool readOnly = false;                          // RichEdit
     bool wordWrap = true;                           // RichEdit
     int scrollBars = 0;  // RichEdit: 0 none, 1 horizontal, 2 vertical, 3 both
-    int alignment = 0;   // RichEdit and Label: 0 left, 1 right, 2 centre
+    // RichEdit, Label and Panel text: 0 left, 1 right, 2 centre; CheckBox and
+    // RadioButton: 0 caption left of the box, 1 right of it.
+    int alignment = 0;
     FontSpec font;
+    bool defaultButton = false;  // PushButton: drawn as the form's default button
+    bool simpleList = false;     // ComboBox: the list is always shown below the edit line
+    int maxLength = 0;           // ComboBox: most characters the edit line takes; 0 no limit
+    // Panel edges: 0 none, 1 lowered, 2 raised, 3 space; each bevelWidth wide.
+    int bevelOuter = 0;
+    int bevelInner = 0;
+    int bevelWidth = 1;
+    int borderWidth = 0;
 };
 
 // The control side of a peer: native input reported back.
@@ -146,9 +162,22 @@ public:
     // Places this window after previous in the tab order (null: first).
     virtual void PlaceAfter(const Peer* previous) = 0;
 
-    // Check box and radio button.
+    // Check box and radio button. The control toggles its own state on a
+    // click and pushes it: the native button must not check itself. A speed
+    // button shows its Down state through SetChecked.
     virtual void SetChecked(bool checked) = 0;
     virtual bool Checked() const = 0;
+    // 0 unchecked, 1 checked, 2 grayed (a check box that allows it).
+    virtual void SetCheckState(int state) { SetChecked(state == 1); }
+    // Push button and speed button: the image strip of a bitmap button, as
+    // the form description holds it (a bitmap file, possibly behind a 4-byte
+    // length); empty for none. numGlyphs images side by side.
+    virtual void SetGlyph(const std::vector<std::uint8_t>& image, int numGlyphs) {
+        (void)image;
+        (void)numGlyphs;
+    }
+    // The mouse cursor shown over this window.
+    virtual void SetCursor(Cursor cursor) { (void)cursor; }
 
     // Combo box: the list, the selection and the drop-down state.
     virtual void ComboClear() = 0;
@@ -159,7 +188,13 @@ public:
     virtual void ComboSetDroppedDown(bool dropped) = 0;
     virtual bool ComboDroppedDown() const = 0;
     virtual void ComboSetDropDownCount(int count) = 0;
-    virtual void ComboSelectText(int start, int length) = 0;  // in the edit line
+    virtual void ComboSelectText(int start, int length) = 0;  // in the edit line, characters
+    // The selection in the edit line; false when the peer cannot tell.
+    virtual bool ComboSelection(int& start, int& length) const {
+        (void)start;
+        (void)length;
+        return false;
+    }
 
     // Rich text view.
     virtual void RichAppendLine(const std::string& line) = 0;
@@ -186,8 +221,6 @@ struct FileDialogResult {
 
 // What DisableTaskWindows switched off, for EnableTaskWindows to restore.
 using DisabledWindows = std::vector<WindowHandle>;
-
-enum class Cursor { Default, Arrow, HourGlass, IBeam };
 
 // What one turn of the message loop did.
 enum class LoopTurn {
@@ -226,6 +259,18 @@ public:
 
     virtual Size ScreenSize() = 0;
     virtual void SetCursor(Cursor cursor) = 0;
+    // The size of one line of text in the font (an auto-sized label). A
+    // backend without text metrics keeps this estimate: the line height of
+    // the font and an average character width of half of it.
+    virtual Size TextExtent(const FontSpec& font, const std::string& text) {
+        int line = font.height < 0 ? (-font.height * 6 + 2) / 5 : font.height;
+        int chars = 0;
+        for (unsigned char c : text) {
+            if ((c & 0xC0) != 0x80)
+                ++chars;  // count UTF-8 code points
+        }
+        return {chars * ((line + 1) / 2), line};
+    }
 
     // Handles every pending message and returns.
     virtual void ProcessPendingMessages() = 0;
