@@ -170,10 +170,6 @@ std::string ReplaceAll(std::string_view s, std::string_view oldText, std::string
     return out;
 }
 
-std::size_t Utf8Length(std::string_view s) {
-    return CharStarts(s).size();
-}
-
 std::string GetApplicationDir() {
     return ExtractFileDir(os::files().ProgramPath());
 }

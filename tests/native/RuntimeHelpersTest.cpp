@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/controls/Application.h"
+#include "platform/core/StrUtils.h"
 #include "platform/sim/Machine.h"
 #include "runtime/Helpers.h"
 #include "runtime/Msg.h"
@@ -11,7 +13,6 @@ class RuntimeHelpersTest : public ::testing::Test {
   protected:
     sim::Machine machine;
     os::ScopedBackend use{machine};
-    void TearDown() override { SetMsgDefaultTitle(""); }
 };
 
 TEST(RuntimeHelpers, ShortPathKeepsTheHeadAndTheLastComponentsThatFit) {
@@ -269,8 +270,11 @@ TEST_F(RuntimeHelpersTest, MsgRefusesUnknownKindsAndButtonSets) {
 TEST_F(RuntimeHelpersTest, MsgWithAnEmptyCaptionUsesTheDefaultTitle) {
     machine.Files().SetProgramPath("C:\\Dist\\Install.exe");
     Msg("No files to install found.", "", mkError, 0, 0);
-    SetMsgDefaultTitle("Setup");
-    Msg("Installation completed.", "", mkInformation, 0, 0);
+    {
+        ScopedApplication application;
+        Application->SetTitle("Setup");
+        Msg("Installation completed.", "", mkInformation, 0, 0);
+    }
     const auto& boxes = machine.Windowing().MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "Install");
