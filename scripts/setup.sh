@@ -8,7 +8,10 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-packages=(cmake g++ make libgtest-dev googletest g++-mingw-w64-i686 xvfb imagemagick wine wine32:i386 x11-utils)
+# fonts-wine: Wine's own fonts (MS Sans Serif, and Marlett for the caption
+# buttons), which wine only recommends.
+packages=(cmake g++ make libgtest-dev googletest g++-mingw-w64-i686 xvfb imagemagick wine wine32:i386
+          fonts-wine x11-utils)
 for p in "${packages[@]}"; do have "$p" || need+=("$p"); done
 [ ${#need[@]} -eq 0 ] && exit 0
 

@@ -99,6 +99,7 @@ enum class Cursor { Default, Arrow, HourGlass, IBeam };
 struct PeerSpec {
     PeerKind kind = PeerKind::Panel;
     std::string className;  // the control's class name, for Form the window class
+    std::string name;       // the component's name, by which automation tools find the window
     std::string text;
     Rect bounds;            // relative to the parent's client area; Form: window rectangle
     bool visible = true;
@@ -113,6 +114,7 @@ struct PeerSpec {
     int alignment = 0;
     FontSpec font;
     bool defaultButton = false;  // PushButton: drawn as the form's default button
+    bool cancelButton = false;   // PushButton: Escape in its form clicks it
     bool simpleList = false;     // ComboBox: the list is always shown below the edit line
     int maxLength = 0;           // ComboBox: most characters the edit line takes; 0 no limit
     // Panel edges: 0 none, 1 lowered, 2 raised, 3 space; each bevelWidth wide.
@@ -122,7 +124,10 @@ struct PeerSpec {
     int borderWidth = 0;
 };
 
-// The control side of a peer: native input reported back.
+// The control side of a peer: native input reported back. An exception that
+// an entry point raises while the backend dispatches a native message comes
+// out of the backend call that dispatched it (HandleMessage,
+// ProcessPendingMessages, a modal dialog, a peer operation).
 class PeerHost {
 public:
     virtual ~PeerHost() = default;
