@@ -224,6 +224,8 @@ void TButtonPanel::UpdateButtons() {
         TButtonItem& item = *buttons_->GetItem(i);
         if (item.button_ == nullptr) {
             item.button_ = new TBitBtn(this);
+            // Named after its place, so that automation tools can find it.
+            item.button_->SetName("Button" + std::to_string(item.ID()));
             item.button_->SetParent(this);
             item.button_->OnClick.Bind(this, &TButtonPanel::ButtonClick);
         }

@@ -3,7 +3,9 @@
 // The buttons stand in one row, vertically centred, ButtonWidth x
 // ButtonHeight each and Spacing apart, with Spacing to the edge they are
 // aligned to (Alignment: left, right or centred). Hidden buttons take no
-// place. Tab order follows the collection.
+// place. Tab order follows the collection. Each button is named "Button"
+// followed by its item's ID: the buttons of a bar read from a description are
+// Button0, Button1, ...
 
 #include <cstdint>
 #include <memory>

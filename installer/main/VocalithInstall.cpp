@@ -1,12 +1,10 @@
 // The Windows program: installs the real operating-system backend and runs
-// the setup program.
-#include <windows.h>
-
+// the setup program. It takes no command-line arguments.
 #include "installer/VocalithInstall.h"
 #include "platform/controls/Application.h"
-#include "platform/win32/Win32Backend.h"
+#include "platform/win32/Backend.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int main() {
     win32::Backend backend;
     os::InstallBackend(&backend);
     RegisterSetupClasses();

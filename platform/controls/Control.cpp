@@ -352,6 +352,7 @@ void TControl::HandleNeeded() {
 void TControl::CreateParams(os::PeerSpec& spec) const {
     spec.kind = NativeKind();
     spec.className = ClassName();
+    spec.name = Name();
     spec.text = PeerText();
     spec.bounds = BoundsRect();
     spec.visible = visible_;
