@@ -207,6 +207,11 @@ void TButtonPanel::SetSpacing(int spacing) {
     LayoutButtons();
 }
 
+void TButtonPanel::SetAlignment(TAlignment alignment) {
+    TCustomPanel::SetAlignment(alignment);
+    LayoutButtons();
+}
+
 void TButtonPanel::Loaded() {
     TCustomPanel::Loaded();
     UpdateButtons();

@@ -88,6 +88,8 @@ class TButtonPanel : public TCustomPanel {
     void SetButtonHeight(int height);
     int Spacing() const { return spacing_; }
     void SetSpacing(int spacing);
+    // The edge the row is aligned to.
+    void SetAlignment(TAlignment alignment);
 
     void Loaded() override;
     void SetBounds(int left, int top, int width, int height) override;
