@@ -83,6 +83,18 @@ void TButtonGlyph::PushTo(os::Peer* peer) const {
 
 // ---- TBitBtn ------------------------------------------------------------------------
 
+namespace {
+// Stored only for a bkCustom button, and then when it differs from its default.
+TPropInfo Custom(TPropInfo prop) {
+    std::int64_t def = prop.defaultOrd.value_or(0);
+    auto get = prop.getOrd;
+    prop.StoredIf([get, def](const TObject& o) {
+        return static_cast<const TBitBtn&>(o).Kind() == bkCustom && get(o) != def;
+    });
+    return prop;
+}
+}  // namespace
+
 const TClassType& TBitBtn::StaticClass() {
     using P = Prop<TBitBtn>;
     static const TClassType type =
@@ -92,6 +104,11 @@ const TClassType& TBitBtn::StaticClass() {
                 const auto& b = static_cast<const TBitBtn&>(o);
                 return b.Caption() != BitBtnCaption(b.Kind());
             }))
+            // A kind other than bkCustom brings these: they are not stored then.
+            .Property(Custom(P::Bool("Cancel", &TButton::Cancel, &TButton::SetCancel, false)))
+            .Property(Custom(P::Bool("Default", &TButton::Default, &TButton::SetDefault, false)))
+            .Property(Custom(P::Int("ModalResult", &TButton::ModalResult, &TButton::SetModalResult,
+                                    mrNone, "TModalResult")))
             .Property(P::Object<TBitmap>("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph)
                           .StoredIf([](const TObject& o) {
                               return !static_cast<const TBitBtn&>(o).Glyph()->Empty();

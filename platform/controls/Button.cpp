@@ -51,4 +51,12 @@ void TButton::PeerClicked() {
 void TButton::CreateParams(os::PeerSpec& spec) const {
     TButtonControl::CreateParams(spec);
     spec.defaultButton = default_;
+    spec.cancelButton = cancel_;
+}
+
+void TButton::SetCancel(bool cancel) {
+    if (cancel == cancel_)
+        return;
+    cancel_ = cancel;
+    RecreateWnd();  // the native form learns its cancel button from the window
 }

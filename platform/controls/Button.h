@@ -16,7 +16,7 @@ class TButton : public TButtonControl {
     bool Default() const { return default_; }
     void SetDefault(bool isDefault);
     bool Cancel() const { return cancel_; }
-    void SetCancel(bool cancel) { cancel_ = cancel; }
+    void SetCancel(bool cancel);
 
     void Click() override;
     void PeerClicked() override;

@@ -156,7 +156,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
         SetControlStyle(ControlStyle() | csFixedHeight);
         SetBounds(Left(), Top(), Width(), Height());
     }
-    if (style_ == csDropDownList)
+    if (style_ == csDropDownList && !IsLoading())
         ShowItemText();
     RecreateWnd();
 }
@@ -187,15 +187,16 @@ void TCustomComboBox::SetItemIndex(int index) {
 
 void TCustomComboBox::TextChanged() {
     TWinControl::TextChanged();
-    int length = static_cast<int>(Utf8Length(Text()));
+    int length = static_cast<int>(Utf8CharCount(Text()));
     selStart_ = length;  // the caret goes behind the new text
     selLength_ = 0;
     if (showingItem_)
         return;
     // The list selects the item that the text names, as the real control does.
     int match = items_->IndexOf(Text());
-    if (style_ == csDropDownList && match < 0) {
-        // A list without an edit line shows only its items.
+    // A list without an edit line shows only its items; a text read before
+    // the items waits for them (Loaded).
+    if (style_ == csDropDownList && match < 0 && !IsLoading()) {
         std::string shown = itemIndex_ >= 0 ? items_->Get(itemIndex_) : std::string();
         StoreText(shown);
         if (os::Peer* peer = LivePeer())
@@ -212,7 +213,7 @@ void TCustomComboBox::TextChanged() {
 }
 
 void TCustomComboBox::SetSelStart(int start) {
-    int length = static_cast<int>(Utf8Length(Text()));
+    int length = static_cast<int>(Utf8CharCount(Text()));
     selStart_ = std::clamp(start, 0, length);
     selLength_ = 0;
     if (os::Peer* peer = LivePeer())
@@ -220,7 +221,7 @@ void TCustomComboBox::SetSelStart(int start) {
 }
 
 void TCustomComboBox::SetSelLength(int length) {
-    int total = static_cast<int>(Utf8Length(Text()));
+    int total = static_cast<int>(Utf8CharCount(Text()));
     selLength_ = std::clamp(length, 0, total - selStart_);
     if (os::Peer* peer = LivePeer())
         peer->ComboSelectText(selStart_, selLength_);
@@ -228,14 +229,14 @@ void TCustomComboBox::SetSelLength(int length) {
 
 std::string TCustomComboBox::SelText() const {
     const std::string& text = Text();
-    std::size_t from = Utf8Offset(text, static_cast<std::size_t>(selStart_));
-    std::size_t to = Utf8Offset(text, static_cast<std::size_t>(selStart_ + selLength_));
+    std::size_t from = Utf8ByteOffset(text, static_cast<std::size_t>(selStart_));
+    std::size_t to = Utf8ByteOffset(text, static_cast<std::size_t>(selStart_ + selLength_));
     return text.substr(from, to - from);
 }
 
 void TCustomComboBox::SelectAll() {
     selStart_ = 0;
-    selLength_ = static_cast<int>(Utf8Length(Text()));
+    selLength_ = static_cast<int>(Utf8CharCount(Text()));
     if (os::Peer* peer = LivePeer())
         peer->ComboSelectText(selStart_, selLength_);
 }
@@ -266,7 +267,9 @@ void TCustomComboBox::ItemsCleared() {
         peer->ComboClear();
         peer->SetText(Text());  // emptying the native list empties its edit line
     }
-    if (style_ == csDropDownList)
+    // A list without an edit line has nothing left to show (a description's
+    // text waits for the items it names).
+    if (style_ == csDropDownList && !IsLoading())
         StoreText("");
 }
 
@@ -422,7 +425,7 @@ bool TCustomComboBox::WantsKey(std::uint16_t key) const {
 void TCustomComboBox::InputSetEditText(const std::string& text, int caretChar) {
     StoreText(text);
     itemIndex_ = items_->IndexOf(text);
-    int length = static_cast<int>(Utf8Length(text));
+    int length = static_cast<int>(Utf8CharCount(text));
     selStart_ = std::clamp(caretChar, 0, length);
     selLength_ = 0;
 }
@@ -433,13 +436,15 @@ void TCustomComboBox::InputSetItemIndex(int index) {
     itemIndex_ = index;
     StoreText(index >= 0 ? items_->Get(index) : std::string());
     selStart_ = 0;
-    selLength_ = static_cast<int>(Utf8Length(Text()));
+    selLength_ = static_cast<int>(Utf8CharCount(Text()));
 }
 
 void TCustomComboBox::Loaded() {
     TWinControl::Loaded();
     if (itemIndex_ < 0)
         itemIndex_ = items_->IndexOf(Text());
+    if (style_ == csDropDownList && itemIndex_ < 0)
+        StoreText("");
 }
 
 // ---- size and window ------------------------------------------------------------------

@@ -69,13 +69,11 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetAlign(TAlign align) {
     if (align == align_)
         return;
-    TAlign old = align_;
     align_ = align;
-    // A control that gives up its alignment keeps the place it was given.
-    if (align != alNone || old != alNone) {
-        if (parent_ != nullptr)
-            parent_->Realign();
-    }
+    // The siblings make room or take it back; a control that gives up its
+    // alignment keeps the place it was given.
+    if (parent_ != nullptr)
+        parent_->Realign();
 }
 
 void TControl::RequestAlign() {
@@ -223,7 +221,7 @@ void TControl::SetVisible(bool visible) {
 void TControl::VisibleChanged() {
     if (os::Peer* peer = LivePeer())
         peer->SetVisible(visible_);
-    // Aligned or not, the parent re-lays out: a hidden control gives up its place.
+    // A hidden aligned control gives up its place to its siblings.
     if (parent_ != nullptr && align_ != alNone && !parent_->aligning_)
         parent_->Realign();
 }

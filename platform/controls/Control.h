@@ -188,7 +188,7 @@ class TControl : public TComponent, public os::PeerHost {
     // What the native window starts with.
     virtual void CreateParams(os::PeerSpec& spec) const;
     // Makes the control's own window (the peer, null in sim) and pushes the
-    // state that the spec does not carry. Overrides call the base first.
+    // state that PeerSpec does not carry. Overrides call the base first.
     virtual void CreateWnd();
     // Destroys the control's own window.
     virtual void DestroyWnd();

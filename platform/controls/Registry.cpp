@@ -107,9 +107,10 @@ bool TRegistry::KeyExists(const std::string& key) const {
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {
+    // A key must be named: neither the open key nor the root goes by accident.
+    if (key.find_first_not_of('\\') == std::string::npos)
+        return false;
     std::string path = FullPath(key);
-    if (path.empty())
-        return false;  // never the root itself
     return os::registry().DeleteKey(root_, path);
 }
 

@@ -47,7 +47,7 @@ class TRegistry : public TObject {
     bool DeleteValue(const std::string& name);
 
     bool KeyExists(const std::string& key) const;
-    // Deletes the key with its subkeys and values.
+    // Deletes the key with its subkeys and values; false for an empty name.
     bool DeleteKey(const std::string& key);
     // The names of the open key's values and subkeys (the list is emptied
     // first; without an open key it stays empty).

@@ -47,15 +47,24 @@ bool TWinControl::ContainsControl(const TControl* control) const {
 void TWinControl::InsertControl(TControl* control) {
     control->parent_ = this;
     controls_.push_back(control);
-    if (auto* win = dynamic_cast<TWinControl*>(control))
+    if (auto* win = dynamic_cast<TWinControl*>(control)) {
         tabList_.push_back(win);
+        // A tab order set before the control had a parent applies now; one
+        // read from a description waits for the parent's Loaded.
+        if (win->readTabOrder_ >= 0 && !win->IsLoading()) {
+            int order = win->readTabOrder_;
+            win->readTabOrder_ = -1;
+            win->SetTabOrder(order);
+        }
+    }
     control->ParentColorChanged();
     control->ParentFontChanged();
     control->ParentShowHintChanged();
-    if (HandleAllocated() && !control->IsLoading())
-        control->CreateHandle();
+    // Aligned first, so that a new window starts where it belongs.
     if (control->Align() != alNone)
         Realign();
+    if (HandleAllocated() && !control->IsLoading())
+        control->CreateHandle();
 }
 
 void TWinControl::RemoveControl(TControl* control) {

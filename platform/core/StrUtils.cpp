@@ -121,7 +121,7 @@ std::string ExcludeTrailingBackslash(std::string_view path) {
     return r;
 }
 
-std::size_t Utf8Length(std::string_view s) {
+std::size_t Utf8CharCount(std::string_view s) {
     std::size_t n = 0;
     for (char c : s) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
@@ -130,7 +130,7 @@ std::size_t Utf8Length(std::string_view s) {
     return n;
 }
 
-std::size_t Utf8Offset(std::string_view s, std::size_t chars) {
+std::size_t Utf8ByteOffset(std::string_view s, std::size_t chars) {
     std::size_t i = 0;
     while (i < s.size() && chars > 0) {
         ++i;

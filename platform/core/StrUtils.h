@@ -33,5 +33,5 @@ std::string ExcludeTrailingBackslash(std::string_view path);
 
 // Characters (code points) of UTF-8 text, and the byte offset of the
 // character at position chars (the end for positions past it).
-std::size_t Utf8Length(std::string_view s);
-std::size_t Utf8Offset(std::string_view s, std::size_t chars);
+std::size_t Utf8CharCount(std::string_view s);
+std::size_t Utf8ByteOffset(std::string_view s, std::size_t chars);

@@ -146,16 +146,16 @@ void UserInput::EditText(TCustomComboBox* combo, std::string_view insert, bool b
         --start;
         length = 1;
     }
-    std::size_t total = Utf8Length(text);
-    std::size_t from = Utf8Offset(text, start);
-    std::size_t to = Utf8Offset(text, start + length);
+    std::size_t total = Utf8CharCount(text);
+    std::size_t from = Utf8ByteOffset(text, start);
+    std::size_t to = Utf8ByteOffset(text, start + length);
     std::size_t kept = total - std::min(length, total - std::min(start, total));
     if (!insert.empty() && combo->MaxLength() > 0 &&
-        kept + Utf8Length(insert) > static_cast<std::size_t>(combo->MaxLength())) {
+        kept + Utf8CharCount(insert) > static_cast<std::size_t>(combo->MaxLength())) {
         return;  // the edit line is full: the real control beeps
     }
     text.replace(from, to - from, insert);
-    combo->InputSetEditText(text, static_cast<int>(start + Utf8Length(insert)));
+    combo->InputSetEditText(text, static_cast<int>(start + Utf8CharCount(insert)));
     combo->PeerCommand(os::CBN_EDITUPDATE);
     combo->PeerCommand(os::CBN_EDITCHANGE);
 }
@@ -201,7 +201,7 @@ bool UserInput::TypeText(TCustomComboBox* combo, std::string_view text) {
     while (i < text.size()) {
         // One character: a byte of ASCII, or a whole UTF-8 sequence, which
         // the key press cannot carry and goes straight into the edit line.
-        std::size_t next = Utf8Offset(text.substr(i), 1) + i;
+        std::size_t next = Utf8ByteOffset(text.substr(i), 1) + i;
         std::string_view character = text.substr(i, next - i);
         i = next;
         if (!CanTakeInput(combo) || !combo->Focused())
@@ -235,6 +235,11 @@ bool UserInput::PressKey(TWinControl* control, char key) {
         // Enter confirms the list's selection, Escape cancels it.
         combo->PeerCommand(typed == '\r' ? os::CBN_SELENDOK : os::CBN_SELENDCANCEL);
         combo->PeerCommand(os::CBN_CLOSEUP);
+    } else if (combo != nullptr) {
+        // An edit line has no use for Enter and Escape that its key press
+        // left: the form's default or cancel button answers them.
+        if (TCustomForm* form = combo->ParentForm())
+            form->DialogKey(VirtualKey(typed));
     } else if (typed == ' ' && IsButton(control)) {
         control->PeerClicked();
     }

@@ -39,8 +39,9 @@ class UserInput {
     // A key pressed and released: the key-down (Tab, Enter and Escape go on
     // to the form when the control leaves them), the character, and what the
     // native control does with it (Enter and Escape close an open list of a
-    // combo box, confirming or cancelling; Space clicks a button; text keys
-    // type into a combo box).
+    // combo box, confirming or cancelling, and with the list closed go on to
+    // the form's default or cancel button unless the key press swallowed
+    // them; Space clicks a button; text keys type into a combo box).
     bool PressKey(TWinControl* control, char key);
     // Opens the combo box's list: CBN_DROPDOWN.
     bool DropDown(TCustomComboBox* combo);

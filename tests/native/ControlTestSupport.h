@@ -51,6 +51,10 @@ class RecordingPeer : public os::Peer {
         Log("SetFont(" + font.name + "," + std::to_string(font.height) + ")");
     }
     void SetColor(std::int32_t) override {}
+    void SetGlyph(const std::vector<std::uint8_t>& image, int numGlyphs) override {
+        Log("SetGlyph(" + std::to_string(image.size()) + " bytes," + std::to_string(numGlyphs) +
+            ")");
+    }
     void SetFocus() override { Log("SetFocus"); }
     void PlaceAfter(const os::Peer*) override { Log("PlaceAfter"); }
     void SetChecked(bool checked) override {

@@ -46,7 +46,10 @@ TEST(TabOrder, FollowsInsertionAndMovingOneRenumbersItsSiblings) {
     b->SetParent(nullptr);
     EXPECT_EQ(b->TabOrder(), -1);
     EXPECT_EQ(a->TabOrder(), 1);
-    FreeComponent(b);
+    b->SetTabOrder(0);  // kept until it has a parent again
+    b->SetParent(form);
+    EXPECT_EQ((std::vector<int>{a->TabOrder(), b->TabOrder(), c->TabOrder()}),
+              (std::vector<int>{2, 0, 1}));
 }
 
 // The installer's window: a button bar at the bottom and the main panel
