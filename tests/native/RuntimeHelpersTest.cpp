@@ -49,16 +49,16 @@ TEST(RuntimeHelpers, ShortPathKeepsTheHeadAndTheLastComponentsThatFit) {
         SCOPED_TRACE(std::string(c.path) + " / " + std::to_string(c.maxLen));
         std::string result = ShortPath(c.path, c.maxLen);
         EXPECT_EQ(result, c.expected);
-        EXPECT_LE(Utf8Length(result), static_cast<std::size_t>(std::max(c.maxLen, 0)));
+        EXPECT_LE(Utf8CharCount(result), static_cast<std::size_t>(std::max(c.maxLen, 0)));
     }
 }
 
 TEST(RuntimeHelpers, ShortPathNeverExceedsTheLimit) {
     const std::string path = "C:\\Programme\\Ostrell\\Vocalith\\Delphi 5\\Lib\\Entwürfe\\Bin";
-    for (int maxLen = 0; maxLen <= static_cast<int>(Utf8Length(path)) + 1; ++maxLen) {
+    for (int maxLen = 0; maxLen <= static_cast<int>(Utf8CharCount(path)) + 1; ++maxLen) {
         SCOPED_TRACE(maxLen);
         std::string result = ShortPath(path, maxLen);
-        EXPECT_LE(Utf8Length(result), static_cast<std::size_t>(maxLen));
+        EXPECT_LE(Utf8CharCount(result), static_cast<std::size_t>(maxLen));
         if (maxLen >= 4) {
             EXPECT_FALSE(result.empty());
         }

@@ -212,7 +212,7 @@ TEST_F(InstallerTest, Delphi5OnlyReadsOnlyItsKeyAndShortensALongBinPath) {
     ASSERT_GT(bin.size(), 35u);
     EXPECT_EQ(form->BtnD5Dir->Hint(), bin);
     EXPECT_EQ(form->BtnD5Dir->Caption(), ShortPath(bin, 35));
-    EXPECT_LE(Utf8Length(form->BtnD5Dir->Caption()), 35u);
+    EXPECT_LE(Utf8CharCount(form->BtnD5Dir->Caption()), 35u);
     EXPECT_TRUE(form->BtnD5Dir->Checked());
     EXPECT_TRUE(form->BtnD5Dir->Enabled());
     ExpectBox(form->BtnD5, "Delphi 5", true, true);
