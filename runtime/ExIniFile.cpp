@@ -260,7 +260,7 @@ std::string TExIniFile::FormatLine(const std::string& ident, const std::string& 
                                    const std::string& hint) const {
     std::string line = ident + "=" + EncodeValue(value);
     if (hintsEnabled_ && !hint.empty()) {
-        std::size_t width = Utf8Length(line);
+        std::size_t width = Utf8CharCount(line);
         std::size_t column = hintPosition_ > 0 ? static_cast<std::size_t>(hintPosition_) : 0;
         line.append(column > width ? column - width : 1, ' ');
         std::string text = hint;

@@ -170,10 +170,6 @@ std::string ReplaceAll(std::string_view s, std::string_view oldText, std::string
     return out;
 }
 
-std::size_t Utf8Length(std::string_view s) {
-    return CharStarts(s).size();
-}
-
 std::string GetApplicationDir() {
     return ExtractFileDir(os::files().ProgramPath());
 }
@@ -213,25 +209,25 @@ std::string ShortPath(std::string_view path, int maxLen) {
     if (maxLen <= 0)
         return "";
     const std::size_t limit = static_cast<std::size_t>(maxLen);
-    if (Utf8Length(path) <= limit)
+    if (Utf8CharCount(path) <= limit)
         return std::string(path);
     if (limit < 4)
         return std::string(limit, '.');
 
     std::string trimmed = RemoveBackslash(path);
-    if (Utf8Length(trimmed) <= limit)
+    if (Utf8CharCount(trimmed) <= limit)
         return trimmed;
     SplitPath s = Split(trimmed);
     const std::size_t n = s.parts.size();
     // As many last components as fit behind the head, dropping at least one.
     for (std::size_t keep = n > 0 ? n - 1 : 0; keep >= 1; --keep) {
         std::string candidate = Join(s.head + "...\\", s.parts, n - keep);
-        if (Utf8Length(candidate) <= limit)
+        if (Utf8CharCount(candidate) <= limit)
             return candidate;
     }
     if (n >= 1) {
         std::string candidate = "...\\" + s.parts.back();
-        if (Utf8Length(candidate) <= limit)
+        if (Utf8CharCount(candidate) <= limit)
             return candidate;
     }
     return "..." + LastChars(trimmed, limit - 3);

@@ -35,9 +35,6 @@ const std::vector<std::string>& UnitVersions();
 // without rescanning replaced text; an empty oldText changes nothing.
 std::string ReplaceAll(std::string_view s, std::string_view oldText, std::string_view newText);
 
-// The number of characters of a UTF-8 text (a malformed byte counts as one).
-std::size_t Utf8Length(std::string_view s);
-
 // The folder of the running program and the Windows directory.
 std::string GetApplicationDir();
 std::string GetWindowsDir();

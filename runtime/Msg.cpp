@@ -1,5 +1,6 @@
 #include "runtime/Msg.h"
 
+#include "platform/controls/Application.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/Variant.h"
 #include "platform/os/Backend.h"
@@ -12,11 +13,6 @@ const bool registered = UnitVersion("runtime/Msg.cpp 3.0");
 constexpr std::uint32_t kAbortRetryIgnore = 0x2;
 constexpr std::uint32_t kYesNoCancel = 0x3;
 constexpr std::uint32_t kRetryCancel = 0x5;
-
-std::string& DefaultTitle() {
-    static std::string title;
-    return title;
-}
 
 std::uint32_t IconFlags(int kind) {
     switch (kind) {
@@ -75,12 +71,8 @@ int Msg(const std::string& text, const std::string& caption, int kind, TMsgButto
     return windowing.ShowMessageBox(windowing.ApplicationWindow(), text, title, flags);
 }
 
-void SetMsgDefaultTitle(const std::string& title) {
-    DefaultTitle() = title;
-}
-
 std::string MsgDefaultTitle() {
-    if (!DefaultTitle().empty())
-        return DefaultTitle();
+    if (Application != nullptr)
+        return Application->Title();
     return ChangeFileExt(ExtractFileName(os::files().ProgramPath()), "");
 }

@@ -39,8 +39,7 @@ constexpr TMsgButtons MsgButtons(std::initializer_list<TMsgButton> buttons) {
 int Msg(const std::string& text, const std::string& caption, int kind, TMsgButtons buttons,
         int helpContext);
 
-// The title of a box shown with an empty caption: what the application set
-// with SetMsgDefaultTitle, otherwise (and after setting an empty title) the
-// program's file name without its extension ("Install" for Install.exe).
-void SetMsgDefaultTitle(const std::string& title);
+// The title of a box shown with an empty caption: the application's title,
+// or, outside an application, the program's file name without its extension
+// ("Install" for Install.exe).
 std::string MsgDefaultTitle();

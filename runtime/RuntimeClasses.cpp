@@ -1,8 +1,12 @@
 #include "runtime/RuntimeClasses.h"
 
 #include "platform/core/TypeInfo.h"
+#include "runtime/ButtonPanel.h"
 #include "runtime/Entries.h"
 #include "runtime/ExComponent.h"
+#include "runtime/SuperForm.h"
+#include "runtime/Vocalith.h"
+#include "runtime/VocalithComboBox.h"
 
 void RegisterRuntimeClasses() {
     RegisterComponentClass(TExComponent::StaticClass());
@@ -12,4 +16,8 @@ void RegisterRuntimeClasses() {
     RegisterComponentClass(TSubEntry::StaticClass());
     RegisterComponentClass(TPropItems::StaticClass());
     RegisterComponentClass(TPropItem::StaticClass());
+    RegisterComponentClass(TVocalith::StaticClass());
+    RegisterComponentClass(TVocalithComboBox::StaticClass());
+    RegisterComponentClass(TButtonPanel::StaticClass());
+    RegisterComponentClass(TSuperForm::StaticClass());
 }

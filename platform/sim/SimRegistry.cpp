@@ -246,6 +246,8 @@ std::vector<std::string> SimRegistry::SubKeyNames(os::RootKey root, std::string_
 // ---- os::Registry ----------------------------------------------------------------------
 
 os::KeyHandle SimRegistry::OpenKey(os::RootKey root, std::string_view path, bool create) {
+    if (onOpenKey)
+        onOpenKey(root, path);
     auto parts = SplitPath(path);
     if (!parts)
         return 0;

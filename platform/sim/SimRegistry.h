@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <functional>
 #include <vector>
 
 #include "platform/os/Registry.h"
@@ -53,6 +54,9 @@ class SimRegistry : public os::Registry {
     void DenyWrite(os::RootKey root, std::string_view path);
     // Access denied for writing or deleting one value of the key.
     void DenyValueWrite(os::RootKey root, std::string_view path, std::string_view name);
+    // Runs before every OpenKey: a test can make the registry fail in a way no
+    // error code covers by throwing from it.
+    std::function<void(os::RootKey root, std::string_view path)> onOpenKey;
 
     // ---- what a test inspects -----------------------------------------------------
     // The text of a string or expand-string value; nullopt when the key or

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/controls/Application.h"
+#include "platform/core/StrUtils.h"
 #include "platform/sim/Machine.h"
 #include "runtime/Helpers.h"
 #include "runtime/Msg.h"
@@ -11,7 +13,6 @@ class RuntimeHelpersTest : public ::testing::Test {
   protected:
     sim::Machine machine;
     os::ScopedBackend use{machine};
-    void TearDown() override { SetMsgDefaultTitle(""); }
 };
 
 TEST(RuntimeHelpers, ShortPathKeepsTheHeadAndTheLastComponentsThatFit) {
@@ -48,16 +49,16 @@ TEST(RuntimeHelpers, ShortPathKeepsTheHeadAndTheLastComponentsThatFit) {
         SCOPED_TRACE(std::string(c.path) + " / " + std::to_string(c.maxLen));
         std::string result = ShortPath(c.path, c.maxLen);
         EXPECT_EQ(result, c.expected);
-        EXPECT_LE(Utf8Length(result), static_cast<std::size_t>(std::max(c.maxLen, 0)));
+        EXPECT_LE(Utf8CharCount(result), static_cast<std::size_t>(std::max(c.maxLen, 0)));
     }
 }
 
 TEST(RuntimeHelpers, ShortPathNeverExceedsTheLimit) {
     const std::string path = "C:\\Programme\\Ostrell\\Vocalith\\Delphi 5\\Lib\\Entwürfe\\Bin";
-    for (int maxLen = 0; maxLen <= static_cast<int>(Utf8Length(path)) + 1; ++maxLen) {
+    for (int maxLen = 0; maxLen <= static_cast<int>(Utf8CharCount(path)) + 1; ++maxLen) {
         SCOPED_TRACE(maxLen);
         std::string result = ShortPath(path, maxLen);
-        EXPECT_LE(Utf8Length(result), static_cast<std::size_t>(maxLen));
+        EXPECT_LE(Utf8CharCount(result), static_cast<std::size_t>(maxLen));
         if (maxLen >= 4) {
             EXPECT_FALSE(result.empty());
         }
@@ -269,8 +270,11 @@ TEST_F(RuntimeHelpersTest, MsgRefusesUnknownKindsAndButtonSets) {
 TEST_F(RuntimeHelpersTest, MsgWithAnEmptyCaptionUsesTheDefaultTitle) {
     machine.Files().SetProgramPath("C:\\Dist\\Install.exe");
     Msg("No files to install found.", "", mkError, 0, 0);
-    SetMsgDefaultTitle("Setup");
-    Msg("Installation completed.", "", mkInformation, 0, 0);
+    {
+        ScopedApplication application;
+        Application->SetTitle("Setup");
+        Msg("Installation completed.", "", mkInformation, 0, 0);
+    }
     const auto& boxes = machine.Windowing().MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "Install");

@@ -1,0 +1,28 @@
+#include "installer/VocalithInstall.h"
+
+#include "installer/VocalithInstallMain.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Register.h"
+#include "runtime/RuntimeClasses.h"
+
+void RegisterSetupClasses() {
+    RegisterCoreClasses();
+    RegisterControlClasses();
+    RegisterRuntimeClasses();
+    RegisterInstallerClasses();
+}
+
+int VocalithInstall() {
+    Application->SetTitle("Setup");
+    Application->Initialize();
+    Application->SetShowMainForm(false);
+    TVocalithInstallForm* form = nullptr;
+    Application->CreateForm(form);
+    if (form->Ready()) {
+        form->Show();
+    } else {
+        Application->Terminate();
+    }
+    Application->Run();
+    return 0;
+}
