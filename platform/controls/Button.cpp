@@ -48,10 +48,10 @@ void TButton::PeerClicked() {
     HandleInput([this] { Click(); });
 }
 
-void TButton::CreateParams(os::PeerSpec& spec) const {
-    TButtonControl::CreateParams(spec);
-    spec.defaultButton = default_;
-    spec.cancelButton = cancel_;
+void TButton::CreateParams(os::PeerSpec& params) const {
+    TButtonControl::CreateParams(params);
+    params.defaultButton = default_;
+    params.cancelButton = cancel_;
 }
 
 void TButton::SetCancel(bool cancel) {

@@ -23,7 +23,7 @@ class TButton : public TButtonControl {
     os::PeerKind NativeKind() const override { return os::PeerKind::PushButton; }
 
   protected:
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     TModalResult modalResult_ = mrNone;

@@ -91,9 +91,9 @@ void TCustomCheckBox::PeerClicked() {
     });
 }
 
-void TCustomCheckBox::CreateParams(os::PeerSpec& spec) const {
-    TButtonControl::CreateParams(spec);
-    spec.alignment = alignment_ == taLeftJustify ? 0 : 1;
+void TCustomCheckBox::CreateParams(os::PeerSpec& params) const {
+    TButtonControl::CreateParams(params);
+    params.alignment = alignment_ == taLeftJustify ? 0 : 1;
 }
 
 void TCustomCheckBox::CreateWnd() {

@@ -33,7 +33,7 @@ class TCustomCheckBox : public TButtonControl {
 
   protected:
     void CreateWnd() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     TCheckBoxState state_ = cbUnchecked;

@@ -466,10 +466,10 @@ void TCustomComboBox::FontChanged() {
         SetBounds(Left(), Top(), Width(), Height());
 }
 
-void TCustomComboBox::CreateParams(os::PeerSpec& spec) const {
-    TWinControl::CreateParams(spec);
-    spec.simpleList = style_ == csSimple;
-    spec.maxLength = maxLength_;
+void TCustomComboBox::CreateParams(os::PeerSpec& params) const {
+    TWinControl::CreateParams(params);
+    params.simpleList = style_ == csSimple;
+    params.maxLength = maxLength_;
 }
 
 void TCustomComboBox::CreateWnd() {

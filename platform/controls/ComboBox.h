@@ -120,7 +120,7 @@ class TCustomComboBox : public TWinControl {
 
     void TextChanged() override;
     void FontChanged() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
     void CreateWnd() override;
     bool WantsKey(std::uint16_t key) const override;
     void NativeFocusGained() override;

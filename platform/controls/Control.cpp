@@ -159,7 +159,7 @@ void TControl::SetParentFont(bool parentFont) {
 
 void TControl::FontChanged() {
     if (os::Peer* peer = LivePeer())
-        peer->SetFont(font_->Spec());
+        peer->SetFont(font_->PeerFont());
 }
 
 void TControl::ParentFontChanged() {
@@ -347,23 +347,23 @@ void TControl::HandleNeeded() {
     CreateHandle();
 }
 
-void TControl::CreateParams(os::PeerSpec& spec) const {
-    spec.kind = NativeKind();
-    spec.className = ClassName();
-    spec.name = Name();
-    spec.text = PeerText();
-    spec.bounds = BoundsRect();
-    spec.visible = visible_;
-    spec.enabled = enabled_;
-    spec.font = font_->Spec();
+void TControl::CreateParams(os::PeerSpec& params) const {
+    params.kind = NativeKind();
+    params.className = ClassName();
+    params.name = Name();
+    params.text = PeerText();
+    params.bounds = BoundsRect();
+    params.visible = visible_;
+    params.enabled = enabled_;
+    params.font = font_->PeerFont();
 }
 
 void TControl::CreateWnd() {
-    os::PeerSpec spec;
-    CreateParams(spec);
+    os::PeerSpec params;
+    CreateParams(params);
     os::Peer* parentPeer = parent_ != nullptr ? parent_->LivePeer() : nullptr;
     peerGone_ = false;
-    peer_ = os::windowing().CreatePeer(spec, parentPeer, *this);
+    peer_ = os::windowing().CreatePeer(params, parentPeer, *this);
     wndCreated_ = true;
     if (os::Peer* peer = LivePeer()) {
         peer->SetColor(color_);

@@ -186,7 +186,7 @@ class TControl : public TComponent, public os::PeerHost {
     virtual void BoundsChanged(bool resized) { (void)resized; }
 
     // What the native window starts with.
-    virtual void CreateParams(os::PeerSpec& spec) const;
+    virtual void CreateParams(os::PeerSpec& params) const;
     // Makes the control's own window (the peer, null in sim) and pushes the
     // state that PeerSpec does not carry. Overrides call the base first.
     virtual void CreateWnd();

@@ -101,17 +101,17 @@ int TFont::TextHeight() const {
     return height_ < 0 ? (-height_ * 6 + 2) / 5 : height_;
 }
 
-os::FontSpec TFont::Spec() const {
-    os::FontSpec spec;
-    spec.name = name_;
-    spec.height = height_;
-    spec.bold = (style_ & FontStyleBit(fsBold)) != 0;
-    spec.italic = (style_ & FontStyleBit(fsItalic)) != 0;
-    spec.underline = (style_ & FontStyleBit(fsUnderline)) != 0;
-    spec.strikeOut = (style_ & FontStyleBit(fsStrikeOut)) != 0;
-    spec.color = color_;
-    spec.charset = charset_;
-    return spec;
+os::FontSpec TFont::PeerFont() const {
+    os::FontSpec params;
+    params.name = name_;
+    params.height = height_;
+    params.bold = (style_ & FontStyleBit(fsBold)) != 0;
+    params.italic = (style_ & FontStyleBit(fsItalic)) != 0;
+    params.underline = (style_ & FontStyleBit(fsUnderline)) != 0;
+    params.strikeOut = (style_ & FontStyleBit(fsStrikeOut)) != 0;
+    params.color = color_;
+    params.charset = charset_;
+    return params;
 }
 
 bool TFont::SameAs(const TFont& other) const {

@@ -50,7 +50,7 @@ class TFont : public TPersistent {
     // The height of a line of text in pixels: 13 for the default font.
     int TextHeight() const;
     // The font as the seam describes it to native windows.
-    os::FontSpec Spec() const;
+    os::FontSpec PeerFont() const;
     bool SameAs(const TFont& other) const;
 
     // Copies another font and reports one change.

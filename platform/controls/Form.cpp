@@ -211,10 +211,10 @@ void TCustomForm::SetBounds(int left, int top, int width, int height) {
     TControl::SetBounds(left, top, clientWidth_ + frame.width, clientHeight_ + frame.height);
 }
 
-void TCustomForm::CreateParams(os::PeerSpec& spec) const {
-    TWinControl::CreateParams(spec);
-    spec.borderStyle = ToOsBorder(borderStyle_);
-    spec.visible = false;  // shown once it is complete
+void TCustomForm::CreateParams(os::PeerSpec& params) const {
+    TWinControl::CreateParams(params);
+    params.borderStyle = ToOsBorder(borderStyle_);
+    params.visible = false;  // shown once it is complete
 }
 
 // ---- showing and closing ------------------------------------------------------------

@@ -144,7 +144,7 @@ class TCustomForm : public TWinControl {
     virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
 
     void VisibleChanged() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     friend class TScreen;

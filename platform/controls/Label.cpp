@@ -92,7 +92,7 @@ void TCustomLabel::AdjustBounds() {
     // line breaks: it keeps its size.
     if (!autoSize_ || wordWrap_ || IsLoading() || IsReading())
         return;
-    os::Size extent = os::windowing().TextExtent(Font()->Spec(), DisplayText());
+    os::Size extent = os::windowing().TextExtent(Font()->PeerFont(), DisplayText());
     int left = Left();
     // A right-aligned label keeps its right edge.
     if (alignment_ == taRightJustify)
@@ -151,7 +151,7 @@ void TCustomLabel::FontChanged() {
     AdjustBounds();
 }
 
-void TCustomLabel::CreateParams(os::PeerSpec& spec) const {
-    TControl::CreateParams(spec);
-    spec.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
+void TCustomLabel::CreateParams(os::PeerSpec& params) const {
+    TControl::CreateParams(params);
+    params.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
 }

@@ -41,7 +41,7 @@ class TCustomLabel : public TControl {
   protected:
     void TextChanged() override;
     void FontChanged() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     void AdjustBounds();

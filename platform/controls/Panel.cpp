@@ -110,11 +110,11 @@ void TCustomPanel::AdjustClientRect(os::Rect& rect) const {
     rect.height = std::max(0, rect.height - 2 * inset);
 }
 
-void TCustomPanel::CreateParams(os::PeerSpec& spec) const {
-    TWinControl::CreateParams(spec);
-    spec.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
-    spec.bevelOuter = static_cast<int>(bevelOuter_);
-    spec.bevelInner = static_cast<int>(bevelInner_);
-    spec.bevelWidth = bevelWidth_;
-    spec.borderWidth = borderWidth_;
+void TCustomPanel::CreateParams(os::PeerSpec& params) const {
+    TWinControl::CreateParams(params);
+    params.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
+    params.bevelOuter = static_cast<int>(bevelOuter_);
+    params.bevelInner = static_cast<int>(bevelInner_);
+    params.bevelWidth = bevelWidth_;
+    params.borderWidth = borderWidth_;
 }

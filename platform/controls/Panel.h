@@ -27,7 +27,7 @@ class TCustomPanel : public TWinControl {
 
   protected:
     void AdjustClientRect(os::Rect& rect) const override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     void FrameChanged();

@@ -82,9 +82,9 @@ void TRadioButton::PeerClicked() {
     });
 }
 
-void TRadioButton::CreateParams(os::PeerSpec& spec) const {
-    TButtonControl::CreateParams(spec);
-    spec.alignment = alignment_ == taLeftJustify ? 0 : 1;
+void TRadioButton::CreateParams(os::PeerSpec& params) const {
+    TButtonControl::CreateParams(params);
+    params.alignment = alignment_ == taLeftJustify ? 0 : 1;
 }
 
 void TRadioButton::CreateWnd() {

@@ -23,7 +23,7 @@ class TRadioButton : public TButtonControl {
 
   protected:
     void CreateWnd() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
 
   private:
     void UncheckPartners();

@@ -184,13 +184,13 @@ void TCustomRichEdit::SetAlignment(TAlignment alignment) {
     RecreateWnd();
 }
 
-void TCustomRichEdit::CreateParams(os::PeerSpec& spec) const {
-    TWinControl::CreateParams(spec);
-    spec.text.clear();  // the lines are appended once the window exists
-    spec.readOnly = readOnly_;
-    spec.wordWrap = wordWrap_;
-    spec.scrollBars = static_cast<int>(scrollBars_);
-    spec.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
+void TCustomRichEdit::CreateParams(os::PeerSpec& params) const {
+    TWinControl::CreateParams(params);
+    params.text.clear();  // the lines are appended once the window exists
+    params.readOnly = readOnly_;
+    params.wordWrap = wordWrap_;
+    params.scrollBars = static_cast<int>(scrollBars_);
+    params.alignment = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? 1 : 2;
 }
 
 void TCustomRichEdit::CreateWnd() {

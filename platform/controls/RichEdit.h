@@ -64,7 +64,7 @@ class TCustomRichEdit : public TWinControl {
     virtual void Change() { OnChange(this); }
     // Setting Text replaces the lines.
     void TextChanged() override;
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
     void CreateWnd() override;
     bool WantsKey(std::uint16_t key) const override { return key == vkReturn; }
 

@@ -429,9 +429,9 @@ void TWinControl::Loaded() {
 
 // ---- the window -----------------------------------------------------------------------
 
-void TWinControl::CreateParams(os::PeerSpec& spec) const {
-    TControl::CreateParams(spec);
-    spec.tabStop = tabStop_;
+void TWinControl::CreateParams(os::PeerSpec& params) const {
+    TControl::CreateParams(params);
+    params.tabStop = tabStop_;
 }
 
 void TWinControl::CreateHandle() {

@@ -93,7 +93,7 @@ class TWinControl : public TControl {
     // Shrinks rect, the client area, by the control's frame.
     virtual void AdjustClientRect(os::Rect& rect) const { (void)rect; }
 
-    void CreateParams(os::PeerSpec& spec) const override;
+    void CreateParams(os::PeerSpec& params) const override;
     void CreateHandle() override;
     void DestroyHandle() override;
     void EnabledChanged() override;

@@ -242,7 +242,7 @@ public:
 
     // A native peer for a control, or null when the backend has none. parent
     // is the parent control's peer (null for a top-level window).
-    virtual std::unique_ptr<Peer> CreatePeer(const PeerSpec& spec, Peer* parent,
+    virtual std::unique_ptr<Peer> CreatePeer(const PeerSpec& params, Peer* parent,
                                              PeerHost& host) = 0;
 
     // The extra width and height that a top-level window's frame and caption

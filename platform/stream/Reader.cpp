@@ -404,7 +404,7 @@ struct TReader::Impl {
     void ExpectSymbol(char c) {
         Token t = lexer.Next();
         if (!IsSymbol(t, c))
-            Unexpected(t, "'" + std::string(1, c) + "'");
+            Unexpected(t, std::string{'\'', c, '\''});
     }
 
     // ---- objects ----

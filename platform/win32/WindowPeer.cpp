@@ -103,18 +103,18 @@ WindowPeer* WindowPeer::Of(HWND window) {
     return static_cast<WindowPeer*>(GetPropW(window, kPeerProperty));
 }
 
-WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPeer* parent,
+WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& params, WindowPeer* parent,
                        os::PeerHost& host)
     : windowing_(windowing),
       host_(host),
-      kind_(spec.kind),
-      bounds_(spec.bounds),
-      alignment_(spec.alignment),
-      bevelOuter_(spec.bevelOuter),
-      bevelInner_(spec.bevelInner),
-      bevelWidth_(spec.bevelWidth),
-      borderWidth_(spec.borderWidth),
-      textColor_(ToColorRef(spec.font.color)) {
+      kind_(params.kind),
+      bounds_(params.bounds),
+      alignment_(params.alignment),
+      bevelOuter_(params.bevelOuter),
+      bevelInner_(params.bevelInner),
+      bevelWidth_(params.bevelWidth),
+      borderWidth_(params.borderWidth),
+      textColor_(ToColorRef(params.font.color)) {
     HWND parentWindow = parent != nullptr ? parent->hwnd_ : nullptr;
     std::wstring className;
     DWORD style = 0;
@@ -122,16 +122,16 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
     bool ownClass = false;
     switch (kind_) {
         case os::PeerKind::Form:
-            className = Widen(spec.className.empty() ? "TForm" : spec.className);
+            className = Widen(params.className.empty() ? "TForm" : params.className);
             RegisterOwnClass(className);
             ownClass = true;
-            style = FormStyle(spec.borderStyle, &exStyle) | WS_CLIPCHILDREN;
+            style = FormStyle(params.borderStyle, &exStyle) | WS_CLIPCHILDREN;
             // Owned by the hidden application window, like every top-level
             // window of the application; WS_EX_APPWINDOW keeps its taskbar button.
             parentWindow = reinterpret_cast<HWND>(windowing_.ApplicationWindow());
             break;
         case os::PeerKind::Panel:
-            className = Widen(spec.className.empty() ? "TPanel" : spec.className);
+            className = Widen(params.className.empty() ? "TPanel" : params.className);
             RegisterOwnClass(className);
             ownClass = true;
             style = WS_CLIPCHILDREN;
@@ -144,26 +144,26 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::Label:
             className = L"STATIC";
-            style = spec.alignment == 1   ? SS_RIGHT
-                    : spec.alignment == 2 ? SS_CENTER
-                    : spec.wordWrap       ? SS_LEFT
+            style = params.alignment == 1   ? SS_RIGHT
+                    : params.alignment == 2 ? SS_CENTER
+                    : params.wordWrap       ? SS_LEFT
                                           : SS_LEFTNOWORDWRAP;
             break;
         case os::PeerKind::CheckBox:
             className = L"BUTTON";
             style = BS_CHECKBOX;  // not BS_AUTOCHECKBOX: the control owns the state
-            if (spec.alignment == 0)
+            if (params.alignment == 0)
                 style |= BS_LEFTTEXT;
             break;
         case os::PeerKind::RadioButton:
             className = L"BUTTON";
             style = BS_RADIOBUTTON;  // not BS_AUTORADIOBUTTON, as above
-            if (spec.alignment == 0)
+            if (params.alignment == 0)
                 style |= BS_LEFTTEXT;
             break;
         case os::PeerKind::PushButton:
             className = L"BUTTON";
-            style = spec.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            style = params.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
             break;
         case os::PeerKind::FlatButton:
             className = L"BUTTON";
@@ -171,7 +171,7 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::ComboBox:
             className = L"COMBOBOX";
-            style = (spec.simpleList ? CBS_SIMPLE : CBS_DROPDOWN) | CBS_AUTOHSCROLL | WS_VSCROLL;
+            style = (params.simpleList ? CBS_SIMPLE : CBS_DROPDOWN) | CBS_AUTOHSCROLL | WS_VSCROLL;
             break;
         case os::PeerKind::ComboList:
             className = L"COMBOBOX";
@@ -181,13 +181,13 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             windowing_.LoadRichEdit();
             className = L"RichEdit20W";
             style = ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
-            if (spec.readOnly)
+            if (params.readOnly)
                 style |= ES_READONLY;
-            if ((spec.scrollBars & 1) != 0)
+            if ((params.scrollBars & 1) != 0)
                 style |= WS_HSCROLL | ES_AUTOHSCROLL;
-            if ((spec.scrollBars & 2) != 0)
+            if ((params.scrollBars & 2) != 0)
                 style |= WS_VSCROLL;
-            style |= spec.alignment == 1 ? ES_RIGHT : spec.alignment == 2 ? ES_CENTER : ES_LEFT;
+            style |= params.alignment == 1 ? ES_RIGHT : params.alignment == 2 ? ES_CENTER : ES_LEFT;
             exStyle = WS_EX_CLIENTEDGE;
             break;
     }
@@ -196,18 +196,18 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
         style |= WS_CHILD | WS_CLIPSIBLINGS;
         id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowing_.NextControlId()));
     }
-    if (!spec.enabled)
+    if (!params.enabled)
         style |= WS_DISABLED;
-    if (spec.tabStop && kind_ != os::PeerKind::FlatButton)
+    if (params.tabStop && kind_ != os::PeerKind::FlatButton)
         style |= WS_TABSTOP;
 
-    int height = spec.bounds.height;
+    int height = params.bounds.height;
     if (kind_ == os::PeerKind::ComboBox || kind_ == os::PeerKind::ComboList) {
         height += dropDownCount_ * 16;  // corrected by ResizeCombo once the font is set
     }
     HWND window =
-        CreateWindowExW(exStyle, className.c_str(), Widen(spec.text).c_str(), style,
-                        spec.bounds.left, spec.bounds.top, spec.bounds.width, height, parentWindow,
+        CreateWindowExW(exStyle, className.c_str(), Widen(params.text).c_str(), style,
+                        params.bounds.left, params.bounds.top, params.bounds.width, height, parentWindow,
                         id, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
     if (window == nullptr) {
         throw EInvalidOperation("Error creating window (" + std::to_string(GetLastError()) + ")");
@@ -226,18 +226,18 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
                 SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
         }
     }
-    if (!spec.name.empty()) {
-        nameAtom_ = GlobalAddAtomW(Widen(spec.name).c_str());
+    if (!params.name.empty()) {
+        nameAtom_ = GlobalAddAtomW(Widen(params.name).c_str());
         if (nameAtom_ != 0) {
             SetPropW(hwnd_, kComponentNameProperty,
                      reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nameAtom_)));
         }
     }
-    Send(hwnd_, WM_SETFONT, static_cast<WPARAM>(windowing_.FontFor(spec.font)), FALSE);
+    Send(hwnd_, WM_SETFONT, static_cast<WPARAM>(windowing_.FontFor(params.font)), FALSE);
 
     switch (kind_) {
         case os::PeerKind::Form:
-            if (spec.borderStyle == os::BorderStyle::Dialog) {
+            if (params.borderStyle == os::BorderStyle::Dialog) {
                 // A dialog frame cannot be sized, minimised or maximised.
                 HMENU menu = GetSystemMenu(hwnd_, FALSE);
                 for (UINT command : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) {
@@ -247,27 +247,27 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPee
             break;
         case os::PeerKind::ComboBox:
         case os::PeerKind::ComboList:
-            if (spec.maxLength > 0)
-                Send(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(spec.maxLength));
-            ResizeCombo(spec.bounds);
+            if (params.maxLength > 0)
+                Send(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(params.maxLength));
+            ResizeCombo(params.bounds);
             break;
         case os::PeerKind::RichEdit:
-            Send(hwnd_, EM_SETTARGETDEVICE, 0, spec.wordWrap ? 0 : 1);
+            Send(hwnd_, EM_SETTARGETDEVICE, 0, params.wordWrap ? 0 : 1);
             Send(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
             SetRichTextColor();
             break;
         case os::PeerKind::PushButton:
             if (WindowPeer* form = Form()) {
-                if (spec.defaultButton)
+                if (params.defaultButton)
                     form->defaultButton_ = hwnd_;
-                if (spec.cancelButton)
+                if (params.cancelButton)
                     form->cancelButton_ = hwnd_;
             }
             break;
         default:
             break;
     }
-    if (spec.visible)
+    if (params.visible)
         ShowWindow(hwnd_, kind_ == os::PeerKind::Form ? SW_SHOW : SW_SHOWNA);
 }
 

@@ -15,7 +15,7 @@ const wchar_t* CursorShape(os::Cursor cursor);
 
 class WindowPeer : public os::Peer {
   public:
-    WindowPeer(Windowing& windowing, const os::PeerSpec& spec, WindowPeer* parent,
+    WindowPeer(Windowing& windowing, const os::PeerSpec& params, WindowPeer* parent,
                os::PeerHost& host);
     ~WindowPeer() override;
     WindowPeer(const WindowPeer&) = delete;

@@ -81,15 +81,15 @@ Windowing::~Windowing() {
     shuttingDown_ = true;  // windows destroyed from here on report to no host
     if (appWindow_ != 0)
         DestroyWindow(Hwnd(appWindow_));
-    for (auto& [spec, font] : fonts_)
+    for (auto& [params, font] : fonts_)
         DeleteObject(reinterpret_cast<HFONT>(font));
     if (richEditLibrary_ != nullptr)
         FreeLibrary(static_cast<HMODULE>(richEditLibrary_));
 }
 
-std::unique_ptr<os::Peer> Windowing::CreatePeer(const os::PeerSpec& spec, os::Peer* parent,
+std::unique_ptr<os::Peer> Windowing::CreatePeer(const os::PeerSpec& params, os::Peer* parent,
                                                 os::PeerHost& host) {
-    auto peer = std::make_unique<WindowPeer>(*this, spec, static_cast<WindowPeer*>(parent), host);
+    auto peer = std::make_unique<WindowPeer>(*this, params, static_cast<WindowPeer*>(parent), host);
     RethrowPending();
     return peer;
 }
@@ -103,8 +103,8 @@ void Windowing::LoadRichEdit() {
 }
 
 std::uintptr_t Windowing::FontFor(const os::FontSpec& font) {
-    for (auto& [spec, handle] : fonts_) {
-        if (spec == font)
+    for (auto& [params, handle] : fonts_) {
+        if (params == font)
             return handle;
     }
     LOGFONTW log{};

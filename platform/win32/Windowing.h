@@ -24,7 +24,7 @@ class Windowing : public os::Windowing {
     Windowing(const Windowing&) = delete;
     Windowing& operator=(const Windowing&) = delete;
 
-    std::unique_ptr<os::Peer> CreatePeer(const os::PeerSpec& spec, os::Peer* parent,
+    std::unique_ptr<os::Peer> CreatePeer(const os::PeerSpec& params, os::Peer* parent,
                                          os::PeerHost& host) override;
     os::Size NonClientSize(os::BorderStyle style) override;
     std::intptr_t Send(os::WindowHandle window, unsigned message, std::uintptr_t wparam,
@@ -55,7 +55,7 @@ class Windowing : public os::Windowing {
     // True once the backend is being destroyed: windows that go with it no
     // longer report to their hosts.
     bool ShuttingDown() const { return shuttingDown_; }
-    // A font handle for the spec, made once and kept until the end.
+    // A font handle for the params, made once and kept until the end.
     std::uintptr_t FontFor(const os::FontSpec& font);
     int NextControlId() { return nextControlId_++; }
     // Loads the rich edit library once, before the first rich text view.

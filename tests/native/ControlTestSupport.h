@@ -107,9 +107,9 @@ class PeerWindowing : public sim::SimWindowing {
     std::vector<std::string> log;
     std::vector<RecordingPeer*> peers;  // in creation order; owned by the controls
 
-    std::unique_ptr<os::Peer> CreatePeer(const os::PeerSpec& spec, os::Peer* parent,
+    std::unique_ptr<os::Peer> CreatePeer(const os::PeerSpec& params, os::Peer* parent,
                                          os::PeerHost&) override {
-        std::string name = spec.text.empty() ? spec.className : spec.text;
+        std::string name = params.text.empty() ? params.className : params.text;
         log.push_back("Create " + name + (parent != nullptr ? " in parent" : ""));
         auto peer = std::make_unique<RecordingPeer>(log, name, nextHandle_++);
         peers.push_back(peer.get());

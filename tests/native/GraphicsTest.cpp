@@ -77,10 +77,10 @@ TEST(Font, ReportsEachRealChangeOnceAndAssignCopiesEverything) {
     font.Assign(other);
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(font.SameAs(other));
-    os::FontSpec spec = font.Spec();
-    EXPECT_TRUE(spec.bold && spec.italic && !spec.underline);
-    EXPECT_EQ(spec.color, clRed);
-    EXPECT_EQ(spec.charset, 238);
+    os::FontSpec params = font.PeerFont();
+    EXPECT_TRUE(params.bold && params.italic && !params.underline);
+    EXPECT_EQ(params.color, clRed);
+    EXPECT_EQ(params.charset, 238);
     font.Assign(other);
     EXPECT_EQ(changes, 1);
 }

@@ -14,7 +14,7 @@ TEST(Label, AnAutoSizedLabelFitsItsTextWhenTheCaptionChanges) {
     label->SetParent(form);
     label->SetBounds(352, 8, 51, 13);
     label->SetCaption("Sprache:");
-    os::Size extent = sim.Windowing().TextExtent(label->Font()->Spec(), "Sprache:");
+    os::Size extent = sim.Windowing().TextExtent(label->Font()->PeerFont(), "Sprache:");
     EXPECT_EQ(label->BoundsRect(), (os::Rect{352, 8, extent.width, extent.height}));
 
     label->SetAlignment(taRightJustify);  // keeps its right edge

@@ -41,7 +41,7 @@ class ProbeForm;
 class Control : public os::PeerHost {
   public:
     Control(ProbeForm& form, std::string name) : form_(form), name_(std::move(name)) {}
-    void Create(const os::PeerSpec& spec, Control* parent);
+    void Create(const os::PeerSpec& params, Control* parent);
     os::Peer& Peer() { return *peer_; }
     const std::string& Name() const { return name_; }
 
@@ -90,10 +90,10 @@ class ProbeForm {
     std::string programDir_;
 };
 
-void Control::Create(const os::PeerSpec& spec, Control* parent) {
-    kind_ = spec.kind;
+void Control::Create(const os::PeerSpec& params, Control* parent) {
+    kind_ = params.kind;
     peer_ =
-        os::windowing().CreatePeer(spec, parent != nullptr ? parent->peer_.get() : nullptr, *this);
+        os::windowing().CreatePeer(params, parent != nullptr ? parent->peer_.get() : nullptr, *this);
 }
 
 void Control::PeerClicked() {
@@ -145,30 +145,30 @@ void Control::PeerCloseRequest() {
 
 Control& ProbeForm::Make(const std::string& name, os::PeerKind kind, const std::string& text,
                          os::Rect bounds, Control* parent, bool tabStop) {
-    os::PeerSpec spec;
-    spec.kind = kind;
-    spec.name = name;
-    spec.text = text;
-    spec.bounds = bounds;
-    spec.tabStop = tabStop;
-    spec.visible = kind != os::PeerKind::Form;
+    os::PeerSpec params;
+    params.kind = kind;
+    params.name = name;
+    params.text = text;
+    params.bounds = bounds;
+    params.tabStop = tabStop;
+    params.visible = kind != os::PeerKind::Form;
     if (kind == os::PeerKind::Form) {
-        spec.className = "TProbeForm";
-        spec.borderStyle = os::BorderStyle::Dialog;
+        params.className = "TProbeForm";
+        params.borderStyle = os::BorderStyle::Dialog;
     }
     if (kind == os::PeerKind::Panel)
-        spec.className = "TPanel";
+        params.className = "TPanel";
     if (kind == os::PeerKind::CheckBox || kind == os::PeerKind::RadioButton)
-        spec.alignment = 1;  // the caption right of the box
+        params.alignment = 1;  // the caption right of the box
     if (kind == os::PeerKind::RichEdit) {
-        spec.readOnly = true;
-        spec.scrollBars = 2;
+        params.readOnly = true;
+        params.scrollBars = 2;
     }
-    spec.defaultButton = name == "BtnMessage";
-    spec.cancelButton = name == "BtnClose";
+    params.defaultButton = name == "BtnMessage";
+    params.cancelButton = name == "BtnClose";
     controls_.push_back(std::make_unique<Control>(*this, name));
     Control& control = *controls_.back();
-    control.Create(spec, parent);
+    control.Create(params, parent);
     return control;
 }
 

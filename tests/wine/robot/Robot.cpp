@@ -224,13 +224,13 @@ class Robot {
     HWND FindTopLevel(const WindowQuery& query, HWND except) const;
     WindowQuery ParseQuery(const std::vector<std::wstring>& args, std::size_t from) const;
     HWND Scope() const;
-    HWND Control(const std::wstring& spec) const;
+    HWND Control(const std::wstring& params) const;
     // Control, polling until it exists.
-    HWND WaitControl(const std::wstring& spec);
+    HWND WaitControl(const std::wstring& params);
     HWND EditOf(HWND control) const;
     // The combo box itself, or the first one inside a composite control.
     HWND ComboOf(HWND control) const;
-    void RequireUsable(HWND control, const std::wstring& spec) const;
+    void RequireUsable(HWND control, const std::wstring& params) const;
     std::string Describe(HWND window) const;
     std::string CheckText(HWND window) const;
     void PostKey(HWND window, UINT vk) const;
@@ -324,15 +324,15 @@ HWND Robot::Scope() const {
     throw Failure("no window yet: start with the window command");
 }
 
-HWND Robot::Control(const std::wstring& spec) const {
+HWND Robot::Control(const std::wstring& params) const {
     // "OUTER/INNER": INNER (a name or a window class) inside OUTER, for the
     // unnamed parts of a composite control, e.g. "FolderSelect/Button".
-    std::size_t slash = spec.find(L'/');
+    std::size_t slash = params.find(L'/');
     if (slash != std::wstring::npos) {
-        HWND outer = Control(spec.substr(0, slash));
+        HWND outer = Control(params.substr(0, slash));
         if (outer == nullptr)
             return nullptr;
-        std::wstring inner = spec.substr(slash + 1);
+        std::wstring inner = params.substr(slash + 1);
         for (HWND child : Descendants(outer)) {
             if (ComponentName(child) == inner || Lower(ClassOf(child)) == Lower(inner))
                 return child;
@@ -340,10 +340,10 @@ HWND Robot::Control(const std::wstring& spec) const {
         return nullptr;
     }
     HWND scope = Scope();
-    if (spec == L".")
+    if (params == L".")
         return scope;
-    if (!spec.empty() && spec[0] == L'#') {
-        auto id = static_cast<int>(std::wcstol(spec.c_str() + 1, nullptr, 0));
+    if (!params.empty() && params[0] == L'#') {
+        auto id = static_cast<int>(std::wcstol(params.c_str() + 1, nullptr, 0));
         for (HWND child : Descendants(scope)) {
             if (GetDlgCtrlID(child) == id)
                 return child;
@@ -354,20 +354,20 @@ HWND Robot::Control(const std::wstring& spec) const {
     for (HWND root : {scope, main_}) {
         if (root == nullptr)
             continue;
-        if (ComponentName(root) == spec)
+        if (ComponentName(root) == params)
             return root;
         for (HWND child : Descendants(root)) {
-            if (ComponentName(child) == spec)
+            if (ComponentName(child) == params)
                 return child;
         }
     }
     return nullptr;
 }
 
-HWND Robot::WaitControl(const std::wstring& spec) {
+HWND Robot::WaitControl(const std::wstring& params) {
     HWND found = nullptr;
-    WaitFor([&] { return (found = Control(spec)) != nullptr; },
-            [&] { return "no control '" + Utf8(spec) + "' in " + Describe(Scope()); });
+    WaitFor([&] { return (found = Control(params)) != nullptr; },
+            [&] { return "no control '" + Utf8(params) + "' in " + Describe(Scope()); });
     return found;
 }
 
@@ -392,11 +392,11 @@ HWND Robot::EditOf(HWND control) const {
     return nullptr;
 }
 
-void Robot::RequireUsable(HWND control, const std::wstring& spec) const {
+void Robot::RequireUsable(HWND control, const std::wstring& params) const {
     if (!IsWindowVisible(control))
-        throw Failure("'" + Utf8(spec) + "' is not visible");
+        throw Failure("'" + Utf8(params) + "' is not visible");
     if (!ReallyEnabled(control))
-        throw Failure("'" + Utf8(spec) + "' is disabled");
+        throw Failure("'" + Utf8(params) + "' is disabled");
 }
 
 std::string Robot::CheckText(HWND window) const {
