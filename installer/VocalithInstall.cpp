@@ -3,7 +3,12 @@
 #include "installer/VocalithInstallMain.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Register.h"
+#include "runtime/Helpers.h"
 #include "runtime/RuntimeClasses.h"
+
+namespace {
+const bool registered = UnitVersion("installer/VocalithInstall.cpp 1.0");
+}
 
 void RegisterSetupClasses() {
     RegisterCoreClasses();

@@ -19,6 +19,8 @@ extern const char kVocalithInstallMainDfm[];
 
 namespace {
 
+const bool registered = UnitVersion("installer/VocalithInstallMain.cpp 1.0");
+
 // The display form of a Bin folder in its box's caption.
 constexpr int kFolderCaptionLength = 35;
 

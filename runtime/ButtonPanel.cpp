@@ -4,6 +4,10 @@
 
 #include "runtime/Helpers.h"
 
+namespace {
+const bool registered = UnitVersion("runtime/ButtonPanel.cpp 3.0");
+}
+
 // ---- TButtonItem -----------------------------------------------------------------
 
 const TClassType& TButtonItem::StaticClass() {

@@ -6,6 +6,11 @@
 #include "platform/controls/Screen.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/Variant.h"
+#include "runtime/Helpers.h"
+
+namespace {
+const bool registered = UnitVersion("runtime/SuperForm.cpp 3.0");
+}
 
 const TClassType& TSuperForm::StaticClass() {
     static const TClassType type = TClassType::Define<TSuperForm, TForm>("TSuperForm");

@@ -4,6 +4,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
+#include "runtime/Helpers.h"
+
+namespace {
+const bool registered = UnitVersion("runtime/Vocalith.cpp 3.0");
+}
 
 // ---- TVocalithResource -----------------------------------------------------------
 

@@ -1,4 +1,9 @@
 #include "runtime/VocalithComboBox.h"
+#include "runtime/Helpers.h"
+
+namespace {
+const bool registered = UnitVersion("runtime/VocalithComboBox.cpp 3.0");
+}
 
 const TClassType& TVocalithComboBox::StaticClass() {
     using P = Prop<TVocalithComboBox>;
