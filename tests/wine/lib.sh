@@ -199,8 +199,8 @@ seed_delphi() {
         [ "$version" = 3 ] && ext=dpl
         reg_seed "HKEY_LOCAL_MACHINE\\Software\\Borland\\Delphi\\$version.0" "$value" "$bin\\delphi32.exe"
         reg_seed "HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\$version.0\\Known Packages" \
-            "$bin\\dclstd${version}0.$ext" "Borland Standard Components"
-        bash "$WINE_HARNESS_DIR/make-distribution.sh" "$(unix_path "$bin")" delphi32.exe "dclstd${version}0.$ext"
+            "$bin\\stdpack${version}0.$ext" "Standard components"
+        bash "$WINE_HARNESS_DIR/make-distribution.sh" "$(unix_path "$bin")" delphi32.exe "stdpack${version}0.$ext"
     done
 }
 
