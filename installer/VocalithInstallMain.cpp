@@ -81,7 +81,7 @@ TVocalithInstallForm::~TVocalithInstallForm() = default;
 void TVocalithInstallForm::FormCreate(TObject*) {
     try {
         Detect();
-    } catch (const std::exception&) {
+    } catch (...) {
         // Whatever went wrong, the user learns only that it did; the program
         // then ends without showing the window.
         ready_ = false;
@@ -121,7 +121,8 @@ void TVocalithInstallForm::ReadDelphiFolder(TCheckBox& box, const std::string& k
     std::string value;
     try {
         value = registry_->ReadString(valueName);
-    } catch (const Exception&) {
+    } catch (...) {
+        // A missing value, or one that is not a text, leaves the box as it is.
         registry_->CloseKey();
         return;
     }
