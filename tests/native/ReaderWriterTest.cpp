@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -466,6 +467,11 @@ struct ErrorCase {
     const char* expected;  // part of the message, after "Line N: "
     int line;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ErrorCase& c, std::ostream* out) {
+    *out << c.description;
+}
 
 class ReaderErrorTest : public ReaderWriterTest, public ::testing::WithParamInterface<ErrorCase> {};
 
