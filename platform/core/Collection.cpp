@@ -14,11 +14,13 @@ const TClassType& TCollectionItem::StaticClass() {
 TCollectionItem::TCollectionItem(TCollection* collection) : collection_(collection) {}
 
 TCollectionItem::~TCollectionItem() {
-    if (collection_ != nullptr) collection_->RemoveItem(this);
+    if (collection_ != nullptr)
+        collection_->RemoveItem(this);
 }
 
 int TCollectionItem::Index() const {
-    if (collection_ == nullptr) return -1;
+    if (collection_ == nullptr)
+        return -1;
     auto& items = collection_->items_;
     auto it = std::find(items.begin(), items.end(), this);
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
@@ -26,7 +28,8 @@ int TCollectionItem::Index() const {
 
 void TCollectionItem::SetIndex(int index) {
     int current = Index();
-    if (collection_ == nullptr || current < 0 || index == current) return;
+    if (collection_ == nullptr || current < 0 || index == current)
+        return;
     auto& items = collection_->items_;
     if (index < 0 || index >= static_cast<int>(items.size())) {
         throw EListError("List index out of bounds (" + IntToStr(index) + ")");
@@ -36,9 +39,13 @@ void TCollectionItem::SetIndex(int index) {
     Changed(true);
 }
 
-std::string TCollectionItem::DisplayName() const { return ClassName(); }
+std::string TCollectionItem::DisplayName() const {
+    return ClassName();
+}
 
-TPersistent* TCollectionItem::GetOwner() const { return collection_; }
+TPersistent* TCollectionItem::GetOwner() const {
+    return collection_;
+}
 
 void TCollectionItem::Changed(bool all) {
     if (collection_ != nullptr && collection_->updateCount_ == 0) {
@@ -93,18 +100,23 @@ TCollectionItem* TCollection::Insert(int index) {
     return item;
 }
 
-void TCollection::Delete(int index) { delete Items(index); }
+void TCollection::Delete(int index) {
+    delete Items(index);
+}
 
 void TCollection::Clear() {
-    if (items_.empty()) return;
+    if (items_.empty())
+        return;
     BeginUpdate();
-    while (!items_.empty()) delete items_.back();
+    while (!items_.empty())
+        delete items_.back();
     EndUpdate();
 }
 
 TCollectionItem* TCollection::FindItemID(int id) const {
     for (TCollectionItem* item : items_) {
-        if (item->id_ == id) return item;
+        if (item->id_ == id)
+            return item;
     }
     return nullptr;
 }
@@ -118,30 +130,38 @@ void TCollection::InsertItem(TCollectionItem* item) {
 
 void TCollection::RemoveItem(TCollectionItem* item) {
     auto it = std::find(items_.begin(), items_.end(), item);
-    if (it == items_.end()) return;
+    if (it == items_.end())
+        return;
     items_.erase(it);
     item->collection_ = nullptr;
-    if (!clearing_) Changed();
+    if (!clearing_)
+        Changed();
 }
 
-void TCollection::BeginUpdate() { ++updateCount_; }
+void TCollection::BeginUpdate() {
+    ++updateCount_;
+}
 
 void TCollection::EndUpdate() {
-    if (updateCount_ > 0 && --updateCount_ == 0) Changed();
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        Changed();
 }
 
 void TCollection::Changed() {
-    if (updateCount_ == 0) Update(nullptr);
+    if (updateCount_ == 0)
+        Update(nullptr);
 }
 
 void TCollection::Update(TCollectionItem*) {}
 
 void TCollection::Assign(const TPersistent& source) {
     if (const auto* other = dynamic_cast<const TCollection*>(&source)) {
-        if (other == this) return;
+        if (other == this)
+            return;
         BeginUpdate();
         Clear();
-        for (TCollectionItem* item : other->items_) Add()->Assign(*item);
+        for (TCollectionItem* item : other->items_)
+            Add()->Assign(*item);
         EndUpdate();
         return;
     }

@@ -14,7 +14,7 @@ class TCollection;
 
 class TCollectionItem : public TPersistent {
     PF_CLASS(TCollectionItem)
-public:
+  public:
     explicit TCollectionItem(TCollection* collection);
     ~TCollectionItem() override;
 
@@ -25,11 +25,11 @@ public:
     virtual std::string DisplayName() const;
     TPersistent* GetOwner() const override;
 
-protected:
+  protected:
     // Tells the collection that this item changed (all: the whole collection).
     void Changed(bool all);
 
-private:
+  private:
     friend class TCollection;
     TCollection* collection_ = nullptr;
     int id_ = 0;
@@ -37,7 +37,7 @@ private:
 
 class TCollection : public TPersistent {
     PF_CLASS(TCollection)
-public:
+  public:
     using ItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection*)>;
 
     // itemClass names the item class; factory creates one (without adding it).
@@ -63,10 +63,10 @@ public:
     // item. Descendants apply the change (a button bar re-lays out its buttons).
     virtual void Update(TCollectionItem* item);
 
-protected:
+  protected:
     int UpdateCount() const { return updateCount_; }
 
-private:
+  private:
     friend class TCollectionItem;
     void InsertItem(TCollectionItem* item);
     void RemoveItem(TCollectionItem* item);
@@ -83,11 +83,11 @@ private:
 // A collection whose owner (for name paths and notifications) is a persistent.
 class TOwnedCollection : public TCollection {
     PF_CLASS(TOwnedCollection)
-public:
+  public:
     TOwnedCollection(TPersistent* owner, const TClassType& itemClass, ItemFactory factory)
         : TCollection(itemClass, std::move(factory)), owner_(owner) {}
     TPersistent* GetOwner() const override { return owner_; }
 
-private:
+  private:
     TPersistent* owner_;
 };

@@ -24,7 +24,7 @@ struct TMethod {
 
 template <class... Args>
 class TEvent {
-public:
+  public:
     using Handler = std::function<void(Args...)>;
 
     TEvent() = default;
@@ -48,7 +48,8 @@ public:
 
     explicit operator bool() const { return static_cast<bool>(handler_); }
     void operator()(Args... args) const {
-        if (handler_) handler_(std::forward<Args>(args)...);
+        if (handler_)
+            handler_(std::forward<Args>(args)...);
     }
 
     TObject* Target() const { return target_; }
@@ -58,7 +59,8 @@ public:
         TMethod m;
         m.data = target_;
         m.name = name_;
-        if (handler_) m.code = handler_;
+        if (handler_)
+            m.code = handler_;
         return m;
     }
     // Takes a bound handler; EPropertyError when its signature differs.
@@ -68,13 +70,14 @@ public:
             return;
         }
         const Handler* h = std::any_cast<Handler>(&method.code);
-        if (h == nullptr) throw EPropertyError("Invalid property value");
+        if (h == nullptr)
+            throw EPropertyError("Invalid property value");
         handler_ = *h;
         target_ = method.data;
         name_ = method.name;
     }
 
-private:
+  private:
     Handler handler_;
     TObject* target_ = nullptr;
     std::string name_;

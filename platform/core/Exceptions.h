@@ -6,7 +6,7 @@
 #include <string>
 
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
     std::string Message() const { return what(); }
 };
@@ -14,52 +14,52 @@ public:
 // The silent abort: an error that carries no message of its own and is never
 // reported to the user.
 class EAbort : public Exception {
-public:
+  public:
     EAbort() : Exception("Operation aborted") {}
 };
 
 class EConvertError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EListError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EStreamError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EReadError : public EStreamError {
-public:
+  public:
     using EStreamError::EStreamError;
 };
 
 class EClassNotFound : public EStreamError {
-public:
+  public:
     using EStreamError::EStreamError;
 };
 
 class EPropertyError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EComponentError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EInvalidOperation : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class ERegistryException : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

@@ -12,7 +12,7 @@ class TReader;
 class TWriter;
 
 class TFiler {
-public:
+  public:
     virtual ~TFiler() = default;
     // A property stored under `name` with its own value syntax. `read` is
     // called when a description holds it; `write` only when hasData.

@@ -5,7 +5,9 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 
-void Abort() { throw EAbort(); }
+void Abort() {
+    throw EAbort();
+}
 
 const TClassType& TObject::StaticClass() {
     static const TClassType type = TClassType::DefineRoot("TObject");
@@ -19,7 +21,9 @@ const TClassType& TPersistent::StaticClass() {
     return type;
 }
 
-void TPersistent::Assign(const TPersistent& source) { source.AssignTo(*this); }
+void TPersistent::Assign(const TPersistent& source) {
+    source.AssignTo(*this);
+}
 
 void TPersistent::AssignTo(TPersistent& dest) const {
     throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest.ClassName());
@@ -35,19 +39,21 @@ const TClassType& TComponent::StaticClass() {
             .Property(Prop<TComponent>::Str("Name", &TComponent::Name, &TComponent::SetName,
                                             "TComponentName")
                           .Stored(TStoredRule::Never))
-            .Property(Prop<TComponent>::Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0,
-                                            "Longint"));
+            .Property(
+                Prop<TComponent>::Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0, "Longint"));
     return type;
 }
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner != nullptr) owner->InsertComponent(this);
+    if (owner != nullptr)
+        owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
     Destroying();
     DestroyComponents();
-    if (owner_ != nullptr) owner_->RemoveComponent(this);
+    if (owner_ != nullptr)
+        owner_->RemoveComponent(this);
 }
 
 void TComponent::DestroyComponents() {
@@ -58,11 +64,15 @@ void TComponent::DestroyComponents() {
     }
 }
 
-void TComponent::BeforeDestruction() { Destroying(); }
+void TComponent::BeforeDestruction() {
+    Destroying();
+}
 
 void FreeComponent(TComponent* component) {
-    if (component == nullptr) return;
-    if (!component->IsDestroying()) component->BeforeDestruction();
+    if (component == nullptr)
+        return;
+    if (!component->IsDestroying())
+        component->BeforeDestruction();
     // Leave the owner while the whole object still exists, so that the
     // siblings' Notification sees the component as what it is.
     if (TComponent* owner = component->Owner())
@@ -71,15 +81,20 @@ void FreeComponent(TComponent* component) {
 }
 
 bool IsValidIdent(std::string_view name) {
-    if (name.empty()) return false;
-    auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
-    if (!alpha(name[0])) return false;
+    if (name.empty())
+        return false;
+    auto alpha = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    if (!alpha(name[0]))
+        return false;
     return std::all_of(name.begin() + 1, name.end(),
                        [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
 
 void TComponent::SetName(const std::string& name) {
-    if (name == name_) return;
+    if (name == name_)
+        return;
     if (!name.empty() && !IsValidIdent(name)) {
         throw EComponentError("'" + name + "' is not a valid component name");
     }
@@ -99,7 +114,8 @@ void TComponent::SetDesigning(bool designing, bool andChildren) {
         state_ &= ~csDesigning;
     }
     if (andChildren) {
-        for (TComponent* c : components_) c->SetDesigning(designing, true);
+        for (TComponent* c : components_)
+            c->SetDesigning(designing, true);
     }
 }
 
@@ -111,21 +127,26 @@ TComponent* TComponent::Components(int index) const {
 }
 
 int TComponent::ComponentIndex() const {
-    if (owner_ == nullptr) return -1;
+    if (owner_ == nullptr)
+        return -1;
     auto& list = owner_->components_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
-    if (name.empty()) return nullptr;
+    if (name.empty())
+        return nullptr;
     for (TComponent* c : components_) {
-        if (SameText(c->Name(), name)) return c;
+        if (SameText(c->Name(), name))
+            return c;
     }
     return nullptr;
 }
 
-void TComponent::Loaded() { state_ &= ~csLoading; }
+void TComponent::Loaded() {
+    state_ &= ~csLoading;
+}
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
@@ -133,9 +154,11 @@ void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const {
     // A root writes the components it owns that have no parent to place them.
-    if (root != this) return;
+    if (root != this)
+        return;
     for (TComponent* c : components_) {
-        if (!c->HasParent()) proc(c);
+        if (!c->HasParent())
+            proc(c);
     }
 }
 
@@ -152,15 +175,18 @@ void TComponent::InsertComponent(TComponent* component) {
         component->owner_->RemoveComponent(component);
     component->owner_ = this;
     components_.push_back(component);
-    if ((state_ & csDesigning) != 0) component->SetDesigning(true);
+    if ((state_ & csDesigning) != 0)
+        component->SetDesigning(true);
     for (TComponent* c : components_) {
-        if (c != component) c->Notification(component, TOperation::opInsert);
+        if (c != component)
+            c->Notification(component, TOperation::opInsert);
     }
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
     auto it = std::find(components_.begin(), components_.end(), component);
-    if (it == components_.end()) return;
+    if (it == components_.end())
+        return;
     components_.erase(it);
     component->owner_ = nullptr;
     // A published field that still points at the component would dangle.
@@ -176,7 +202,8 @@ void TComponent::RemoveComponent(TComponent* component) {
     // Everyone that may hold a reference hears of the removal: the owner's
     // other components and the owner itself.
     Notification(component, TOperation::opRemove);
-    for (TComponent* c : components_) c->Notification(component, TOperation::opRemove);
+    for (TComponent* c : components_)
+        c->Notification(component, TOperation::opRemove);
 }
 
 void RegisterCoreClasses() {

@@ -21,7 +21,7 @@
 class TFiler;
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
     static const TClassType& StaticClass();
     virtual const TClassType& ClassType() const { return StaticClass(); }
@@ -31,7 +31,7 @@ public:
 
 class TPersistent : public TObject {
     PF_CLASS(TPersistent)
-public:
+  public:
     // Copies source's state; the base raises EConvertError "Cannot assign a
     // TX to a TY" unless source's AssignTo takes it.
     virtual void Assign(const TPersistent& source);
@@ -40,7 +40,7 @@ public:
     // The owner in the sense of a name path (collection of an item, ...).
     virtual TPersistent* GetOwner() const { return nullptr; }
 
-protected:
+  protected:
     virtual void AssignTo(TPersistent& dest) const;
 };
 
@@ -57,7 +57,7 @@ enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TPersistent {
     PF_CLASS(TComponent)
-public:
+  public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -112,13 +112,13 @@ public:
     void RemoveComponent(TComponent* component);
     void InsertComponent(TComponent* component);
 
-protected:
+  protected:
     void Destroying() { state_ |= csDestroying; }
     // Frees the owned components, last first. A derived destructor whose
     // members the components use calls it first.
     void DestroyComponents();
 
-private:
+  private:
     TComponent* owner_ = nullptr;
     std::string name_;
     std::int32_t tag_ = 0;

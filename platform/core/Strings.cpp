@@ -19,7 +19,9 @@ void TStrings::CheckIndex(int index, int count) const {
     }
 }
 
-TObject* TStrings::ObjectAt(int) const { return nullptr; }
+TObject* TStrings::ObjectAt(int) const {
+    return nullptr;
+}
 
 void TStrings::Put(int index, const std::string& s) {
     TObject* object = ObjectAt(index);
@@ -58,7 +60,8 @@ void TStrings::AddStrings(const TStrings& other) {
 }
 
 void TStrings::Move(int from, int to) {
-    if (from == to) return;
+    if (from == to)
+        return;
     BeginUpdate();
     std::string s = Get(from);
     TObject* object = ObjectAt(from);
@@ -80,14 +83,16 @@ void TStrings::Exchange(int a, int b) {
 
 int TStrings::IndexOf(const std::string& s) const {
     for (int i = 0; i < Count(); ++i) {
-        if (SameText(Get(i), s)) return i;
+        if (SameText(Get(i), s))
+            return i;
     }
     return -1;
 }
 
 int TStrings::IndexOfObject(const TObject* object) const {
     for (int i = 0; i < Count(); ++i) {
-        if (ObjectAt(i) == object) return i;
+        if (ObjectAt(i) == object)
+            return i;
     }
     return -1;
 }
@@ -113,7 +118,8 @@ void TStrings::SetText(const std::string& text) {
         }
         Add(text.substr(start, end - start));
         start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
     }
     EndUpdate();
 }
@@ -125,11 +131,13 @@ std::string TStrings::CommaText() const {
         bool quote = s.empty() || s.find_first_of(" ,\"") != std::string::npos ||
                      std::any_of(s.begin(), s.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 32; });
-        if (i > 0) text += ',';
+        if (i > 0)
+            text += ',';
         if (quote) {
             text += '"';
             for (char c : s) {
-                if (c == '"') text += '"';
+                if (c == '"')
+                    text += '"';
                 text += c;
             }
             text += '"';
@@ -145,7 +153,8 @@ void TStrings::SetCommaText(const std::string& text) {
     Clear();
     std::size_t i = 0;
     auto skipBlanks = [&] {
-        while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32) ++i;
+        while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32)
+            ++i;
     };
     skipBlanks();
     while (i < text.size()) {
@@ -189,14 +198,16 @@ int TStrings::IndexOfName(const std::string& name) const {
     for (int i = 0; i < Count(); ++i) {
         std::string s = Get(i);
         std::size_t eq = s.find('=');
-        if (eq != std::string::npos && SameText(s.substr(0, eq), name)) return i;
+        if (eq != std::string::npos && SameText(s.substr(0, eq), name))
+            return i;
     }
     return -1;
 }
 
 std::string TStrings::Values(const std::string& name) const {
     int i = IndexOfName(name);
-    if (i < 0) return "";
+    if (i < 0)
+        return "";
     std::string s = Get(i);
     return s.substr(s.find('=') + 1);
 }
@@ -204,7 +215,8 @@ std::string TStrings::Values(const std::string& name) const {
 void TStrings::SetValues(const std::string& name, const std::string& value) {
     int i = IndexOfName(name);
     if (value.empty()) {
-        if (i >= 0) Delete(i);
+        if (i >= 0)
+            Delete(i);
         return;
     }
     if (i < 0) {
@@ -215,26 +227,31 @@ void TStrings::SetValues(const std::string& name, const std::string& value) {
 }
 
 void TStrings::BeginUpdate() {
-    if (updateCount_++ == 0) SetUpdateState(true);
+    if (updateCount_++ == 0)
+        SetUpdateState(true);
 }
 
 void TStrings::EndUpdate() {
-    if (updateCount_ > 0 && --updateCount_ == 0) SetUpdateState(false);
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        SetUpdateState(false);
 }
 
 void TStrings::SetUpdateState(bool) {}
 
 bool TStrings::Equals(const TStrings& other) const {
-    if (Count() != other.Count()) return false;
+    if (Count() != other.Count())
+        return false;
     for (int i = 0; i < Count(); ++i) {
-        if (Get(i) != other.Get(i)) return false;
+        if (Get(i) != other.Get(i))
+            return false;
     }
     return true;
 }
 
 void TStrings::Assign(const TPersistent& source) {
     if (const auto* strings = dynamic_cast<const TStrings*>(&source)) {
-        if (strings == this) return;
+        if (strings == this)
+            return;
         BeginUpdate();
         Clear();
         AddStrings(*strings);
@@ -251,13 +268,15 @@ void TStrings::DefineProperties(TFiler& filer) {
             reader.ReadListBegin();
             BeginUpdate();
             Clear();
-            while (!reader.EndOfList()) Add(reader.ReadString());
+            while (!reader.EndOfList())
+                Add(reader.ReadString());
             EndUpdate();
             reader.ReadListEnd();
         },
         [this](TWriter& writer) {
             writer.WriteListBegin();
-            for (int i = 0; i < Count(); ++i) writer.WriteString(Get(i));
+            for (int i = 0; i < Count(); ++i)
+                writer.WriteString(Get(i));
             writer.WriteListEnd();
         },
         Count() > 0);
@@ -271,7 +290,8 @@ const TClassType& TStringList::StaticClass() {
 }
 
 TStringList::TStringList(std::initializer_list<std::string> lines) {
-    for (const auto& line : lines) items_.push_back({line, nullptr});
+    for (const auto& line : lines)
+        items_.push_back({line, nullptr});
 }
 
 std::string TStringList::Get(int index) const {
@@ -285,7 +305,8 @@ TObject* TStringList::ObjectAt(int index) const {
 }
 
 void TStringList::Put(int index, const std::string& s) {
-    if (sorted_) throw EListError("Operation not allowed on sorted string list");
+    if (sorted_)
+        throw EListError("Operation not allowed on sorted string list");
     CheckIndex(index, Count());
     Changing();
     items_[static_cast<std::size_t>(index)].text = s;
@@ -299,10 +320,13 @@ void TStringList::SetObjectAt(int index, TObject* object) {
     Changed();
 }
 
-void TStringList::Insert(int index, const std::string& s) { InsertObject(index, s, nullptr); }
+void TStringList::Insert(int index, const std::string& s) {
+    InsertObject(index, s, nullptr);
+}
 
 void TStringList::InsertObject(int index, const std::string& s, TObject* object) {
-    if (sorted_) throw EListError("Operation not allowed on sorted string list");
+    if (sorted_)
+        throw EListError("Operation not allowed on sorted string list");
     if (index < 0 || index > Count()) {
         throw EListError("List index out of bounds (" + IntToStr(index) + ")");
     }
@@ -312,10 +336,12 @@ void TStringList::InsertObject(int index, const std::string& s, TObject* object)
 }
 
 int TStringList::Add(const std::string& s) {
-    if (!sorted_) return TStrings::Add(s);
+    if (!sorted_)
+        return TStrings::Add(s);
     int index = 0;
     if (Find(s, index)) {
-        if (duplicates_ == TDuplicates::dupIgnore) return index;
+        if (duplicates_ == TDuplicates::dupIgnore)
+            return index;
         if (duplicates_ == TDuplicates::dupError) {
             throw EListError("String list does not allow duplicates");
         }
@@ -334,14 +360,16 @@ void TStringList::Delete(int index) {
 }
 
 void TStringList::Clear() {
-    if (items_.empty()) return;
+    if (items_.empty())
+        return;
     Changing();
     items_.clear();
     Changed();
 }
 
 int TStringList::IndexOf(const std::string& s) const {
-    if (!sorted_) return TStrings::IndexOf(s);
+    if (!sorted_)
+        return TStrings::IndexOf(s);
     int index = 0;
     return Find(s, index) ? index : -1;
 }
@@ -359,7 +387,8 @@ bool TStringList::Find(const std::string& s, int& index) const {
             high = mid - 1;
             if (c == 0) {
                 found = true;
-                if (duplicates_ != TDuplicates::dupAccept) low = mid;
+                if (duplicates_ != TDuplicates::dupAccept)
+                    low = mid;
             }
         }
     }
@@ -368,16 +397,17 @@ bool TStringList::Find(const std::string& s, int& index) const {
 }
 
 void TStringList::SetSorted(bool sorted) {
-    if (sorted_ == sorted) return;
-    if (sorted) Sort();
+    if (sorted_ == sorted)
+        return;
+    if (sorted)
+        Sort();
     sorted_ = sorted;
 }
 
 void TStringList::Sort() {
     Changing();
-    std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
-        return CompareText(a.text, b.text) < 0;
-    });
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const Item& a, const Item& b) { return CompareText(a.text, b.text) < 0; });
     Changed();
 }
 
@@ -390,9 +420,11 @@ void TStringList::SetUpdateState(bool updating) {
 }
 
 void TStringList::Changing() {
-    if (!Updating()) OnChanging(this);
+    if (!Updating())
+        OnChanging(this);
 }
 
 void TStringList::Changed() {
-    if (!Updating()) OnChange(this);
+    if (!Updating())
+        OnChange(this);
 }

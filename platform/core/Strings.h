@@ -14,7 +14,7 @@
 
 class TStrings : public TPersistent {
     PF_CLASS(TStrings)
-public:
+  public:
     virtual int Count() const = 0;
     virtual std::string Get(int index) const = 0;  // EListError when out of range
     virtual TObject* ObjectAt(int index) const;
@@ -58,19 +58,19 @@ public:
     // Form descriptions store the lines as the defined property "Strings".
     void DefineProperties(TFiler& filer) override;
 
-protected:
+  protected:
     // Called by BeginUpdate and EndUpdate when the update count goes from 0 to
     // 1 and back.
     virtual void SetUpdateState(bool updating);
     void CheckIndex(int index, int count) const;
 
-private:
+  private:
     int updateCount_ = 0;
 };
 
 class TStringList : public TStrings {
     PF_CLASS(TStringList)
-public:
+  public:
     enum class TDuplicates { dupIgnore, dupAccept, dupError };
 
     TStringList() = default;
@@ -99,12 +99,12 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;
 
-protected:
+  protected:
     void SetUpdateState(bool updating) override;
     void Changing();
     void Changed();
 
-private:
+  private:
     struct Item {
         std::string text;
         TObject* object = nullptr;

@@ -8,7 +8,8 @@
 
 int TEnumInfo::OrdinalOf(std::string_view name) const {
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (SameText(names[i], name)) return static_cast<int>(i);
+        if (SameText(names[i], name))
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -38,8 +39,10 @@ std::string SetToString(const TEnumInfo& info, std::uint32_t mask) {
     std::string text = "[";
     bool first = true;
     for (std::size_t i = 0; i < info.names.size() && i < 32; ++i) {
-        if ((mask & (1u << i)) == 0) continue;
-        if (!first) text += ",";
+        if ((mask & (1u << i)) == 0)
+            continue;
+        if (!first)
+            text += ",";
         text += info.names[i];
         first = false;
     }
@@ -59,8 +62,8 @@ std::uint32_t StringToSet(const TEnumInfo& info, std::string_view text) {
     std::size_t start = 0;
     while (true) {
         std::size_t comma = inner.find(',', start);
-        std::string item = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos
-                                                                              : comma - start));
+        std::string item = Trim(
+            inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (item.empty())
             throw EConvertError("Invalid set value '" + std::string(text) + "'");
         int ordinal = info.OrdinalOf(item);
@@ -68,7 +71,8 @@ std::uint32_t StringToSet(const TEnumInfo& info, std::string_view text) {
             throw EConvertError("Invalid property element: " + item);
         }
         mask |= 1u << ordinal;
-        if (comma == std::string::npos) break;
+        if (comma == std::string::npos)
+            break;
         start = comma + 1;
     }
     return mask;
@@ -88,18 +92,26 @@ bool TPropInfo::IsString() const {
 }
 
 bool TPropInfo::Readable() const {
-    if (IsOrdinal()) return static_cast<bool>(getOrd);
-    if (IsString()) return static_cast<bool>(getStr);
-    if (kind == TTypeKind::tkClass) return static_cast<bool>(getObj);
-    if (kind == TTypeKind::tkMethod) return static_cast<bool>(getMethod);
+    if (IsOrdinal())
+        return static_cast<bool>(getOrd);
+    if (IsString())
+        return static_cast<bool>(getStr);
+    if (kind == TTypeKind::tkClass)
+        return static_cast<bool>(getObj);
+    if (kind == TTypeKind::tkMethod)
+        return static_cast<bool>(getMethod);
     return false;
 }
 
 bool TPropInfo::Writable() const {
-    if (IsOrdinal()) return static_cast<bool>(setOrd);
-    if (IsString()) return static_cast<bool>(setStr);
-    if (kind == TTypeKind::tkClass) return static_cast<bool>(setObj);
-    if (kind == TTypeKind::tkMethod) return static_cast<bool>(setMethod);
+    if (IsOrdinal())
+        return static_cast<bool>(setOrd);
+    if (IsString())
+        return static_cast<bool>(setStr);
+    if (kind == TTypeKind::tkClass)
+        return static_cast<bool>(setObj);
+    if (kind == TTypeKind::tkMethod)
+        return static_cast<bool>(setMethod);
     return false;
 }
 
@@ -114,15 +126,18 @@ bool TPropInfo::IsStored(const TObject& object) const {
         case TStoredRule::Default:
             break;
     }
-    if (IsOrdinal() && defaultOrd && getOrd) return getOrd(object) != *defaultOrd;
+    if (IsOrdinal() && defaultOrd && getOrd)
+        return getOrd(object) != *defaultOrd;
     return true;
 }
 
 Variant TPropInfo::GetValue(const TObject& object) const {
-    if (!Readable()) throw EPropertyError("Property " + name + " is write-only");
+    if (!Readable())
+        throw EPropertyError("Property " + name + " is write-only");
     switch (kind) {
         case TTypeKind::tkEnumeration:
-            if (enumInfo == &BooleanEnumInfo()) return Variant(getOrd(object) != 0);
+            if (enumInfo == &BooleanEnumInfo())
+                return Variant(getOrd(object) != 0);
             return Variant(enumInfo->NameOf(getOrd(object)));
         case TTypeKind::tkSet:
             return Variant(SetToString(*enumInfo, static_cast<std::uint32_t>(getOrd(object))));
@@ -132,13 +147,16 @@ Variant TPropInfo::GetValue(const TObject& object) const {
         default:
             break;
     }
-    if (IsOrdinal()) return Variant(getOrd(object));
-    if (IsString()) return Variant(getStr(object));
+    if (IsOrdinal())
+        return Variant(getOrd(object));
+    if (IsString())
+        return Variant(getStr(object));
     throw EPropertyError("Invalid property type: " + typeName);
 }
 
 void TPropInfo::SetValue(TObject& object, const Variant& value) const {
-    if (!Writable()) throw EPropertyError("Property " + name + " is read-only");
+    if (!Writable())
+        throw EPropertyError("Property " + name + " is read-only");
     switch (kind) {
         case TTypeKind::tkEnumeration: {
             if (value.type() == Variant::Type::String) {
@@ -156,7 +174,8 @@ void TPropInfo::SetValue(TObject& object, const Variant& value) const {
                 setOrd(object, value.ToBoolean() ? 1 : 0);
             } else {
                 std::int64_t ordinal = value.ToInteger();
-                if (enumInfo == &BooleanEnumInfo()) ordinal = ordinal != 0 ? 1 : 0;
+                if (enumInfo == &BooleanEnumInfo())
+                    ordinal = ordinal != 0 ? 1 : 0;
                 enumInfo->NameOf(ordinal);  // range check
                 setOrd(object, ordinal);
             }
@@ -214,7 +233,9 @@ TPropInfo& TPropInfo::Index(std::int32_t value) {
 TClassType::TClassType(std::string name, const TClassType* parent)
     : name_(std::move(name)), parent_(parent) {}
 
-TClassType TClassType::DefineRoot(std::string name) { return TClassType(std::move(name), nullptr); }
+TClassType TClassType::DefineRoot(std::string name) {
+    return TClassType(std::move(name), nullptr);
+}
 
 TClassType&& TClassType::Property(TPropInfo prop) && {
     ownProps_.push_back(std::make_unique<TPropInfo>(std::move(prop)));
@@ -239,7 +260,8 @@ TClassType&& TClassType::Field(TFieldInfo field) && {
 const TFieldInfo* TClassType::FindField(std::string_view name) const {
     for (const TClassType* t = this; t != nullptr; t = t->parent_) {
         for (const TFieldInfo& f : t->ownFields_) {
-            if (SameText(f.name, name)) return &f;
+            if (SameText(f.name, name))
+                return &f;
         }
     }
     return nullptr;
@@ -247,7 +269,8 @@ const TFieldInfo* TClassType::FindField(std::string_view name) const {
 
 bool TClassType::InheritsFrom(const TClassType& other) const {
     for (const TClassType* t = this; t != nullptr; t = t->parent_) {
-        if (t == &other) return true;
+        if (t == &other)
+            return true;
     }
     return false;
 }
@@ -255,7 +278,8 @@ bool TClassType::InheritsFrom(const TClassType& other) const {
 const std::vector<const TPropInfo*>& TClassType::Properties() const {
     if (!allPropsBuilt_) {
         std::vector<const TPropInfo*> all;
-        if (parent_ != nullptr) all = parent_->Properties();
+        if (parent_ != nullptr)
+            all = parent_->Properties();
         for (const auto& own : ownProps_) {
             if (own->classType == nullptr && own->classTypeOf != nullptr) {
                 own->classType = &own->classTypeOf();
@@ -270,7 +294,8 @@ const std::vector<const TPropInfo*>& TClassType::Properties() const {
                     break;
                 }
             }
-            if (!replaced) all.push_back(own.get());
+            if (!replaced)
+                all.push_back(own.get());
         }
         allProps_ = std::move(all);
         allPropsBuilt_ = true;
@@ -280,7 +305,8 @@ const std::vector<const TPropInfo*>& TClassType::Properties() const {
 
 const TPropInfo* TClassType::FindProperty(std::string_view name) const {
     for (const TPropInfo* p : Properties()) {
-        if (SameText(p->name, name)) return p;
+        if (SameText(p->name, name))
+            return p;
     }
     return nullptr;
 }
@@ -288,14 +314,16 @@ const TPropInfo* TClassType::FindProperty(std::string_view name) const {
 const TMethodInfo* TClassType::FindMethod(std::string_view name) const {
     for (const TClassType* t = this; t != nullptr; t = t->parent_) {
         for (const TMethodInfo& m : t->ownMethods_) {
-            if (SameText(m.name, name)) return &m;
+            if (SameText(m.name, name))
+                return &m;
         }
     }
     return nullptr;
 }
 
 TComponent* TClassType::Create(TComponent* owner) const {
-    if (!ctor_) throw EClassNotFound("Class " + name_ + " cannot be created");
+    if (!ctor_)
+        throw EClassNotFound("Class " + name_ + " cannot be created");
     return ctor_(owner);
 }
 
@@ -347,7 +375,9 @@ std::map<std::string, const TClassType*>& Registry() {
 }
 }  // namespace
 
-void RegisterComponentClass(const TClassType& type) { Registry()[UpperCase(type.Name())] = &type; }
+void RegisterComponentClass(const TClassType& type) {
+    Registry()[UpperCase(type.Name())] = &type;
+}
 
 const TClassType* FindClass(std::string_view name) {
     auto it = Registry().find(UpperCase(name));
@@ -356,6 +386,7 @@ const TClassType* FindClass(std::string_view name) {
 
 const TClassType& GetClass(std::string_view name) {
     const TClassType* type = FindClass(name);
-    if (type == nullptr) throw EClassNotFound("Class " + std::string(name) + " not found");
+    if (type == nullptr)
+        throw EClassNotFound("Class " + std::string(name) + " not found");
     return *type;
 }

@@ -91,9 +91,9 @@ constexpr std::int32_t NoIndexSpecifier = INT32_MIN;  // the index of a property
 struct TPropInfo {
     std::string name;
     TTypeKind kind = TTypeKind::tkUnknown;
-    std::string typeName;                  // "Integer", "Boolean", "TCaption", "TFont" ...
-    const TEnumInfo* enumInfo = nullptr;   // enumerations, Booleans and sets
-    const TClassType* classType = nullptr; // class kind: the declared class
+    std::string typeName;                   // "Integer", "Boolean", "TCaption", "TFont" ...
+    const TEnumInfo* enumInfo = nullptr;    // enumerations, Booleans and sets
+    const TClassType* classType = nullptr;  // class kind: the declared class
     // Class kind: gives classType (and typeName) when the class table first
     // lists the property. Resolving it late lets a class have a property of
     // its own class or of a descendant, whose tables are not built yet.
@@ -154,7 +154,7 @@ struct TFieldInfo {
 using TComponentConstructor = std::function<TComponent*(TComponent* owner)>;
 
 class TClassType {
-public:
+  public:
     template <class C, class Base>
     static TClassType Define(std::string name);
     // The root class, without a base.
@@ -173,8 +173,8 @@ public:
     // property replaces its base's entry in place.
     const std::vector<const TPropInfo*>& Properties() const;
     const TPropInfo* FindProperty(std::string_view name) const;  // case-insensitive
-    const TMethodInfo* FindMethod(std::string_view name) const;   // case-insensitive
-    const TFieldInfo* FindField(std::string_view name) const;     // case-insensitive
+    const TMethodInfo* FindMethod(std::string_view name) const;  // case-insensitive
+    const TFieldInfo* FindField(std::string_view name) const;    // case-insensitive
     // The fields this class declares itself (without its bases').
     const std::vector<TFieldInfo>& OwnFields() const { return ownFields_; }
     // Creates a component of this class (the virtual constructor); null for a
@@ -184,7 +184,7 @@ public:
 
     TClassType(TClassType&&) = default;
 
-private:
+  private:
     TClassType(std::string name, const TClassType* parent);
 
     std::string name_;
@@ -198,12 +198,14 @@ private:
 };
 
 // Every class of the library declares its type table with this macro.
-#define PF_CLASS(Name)                                                             \
-public:                                                                            \
-    static const TClassType& StaticClass();                                        \
-    const TClassType& ClassType() const override { return Name::StaticClass(); }   \
-                                                                                   \
-private:
+#define PF_CLASS(Name)                             \
+  public:                                          \
+    static const TClassType& StaticClass();        \
+    const TClassType& ClassType() const override { \
+        return Name::StaticClass();                \
+    }                                              \
+                                                   \
+  private:
 
 // The registry of classes that form descriptions can name.
 void RegisterComponentClass(const TClassType& type);
@@ -237,8 +239,8 @@ struct Prop {
                           std::optional<E> def);
     // A set property; the value is a bit mask over the element ordinals.
     template <class Get, class Setter>
-    static TPropInfo SetOf(std::string name, const TEnumInfo& elements, std::string typeName, Get get,
-                         Setter set, std::optional<std::uint32_t> def);
+    static TPropInfo SetOf(std::string name, const TEnumInfo& elements, std::string typeName,
+                           Get get, Setter set, std::optional<std::uint32_t> def);
     template <class Get, class Setter>
     static TPropInfo Str(std::string name, Get get, Setter set, std::string typeName = "string");
     // A class property: an owned sub-object (Font, Items) or a reference to a

@@ -5,8 +5,8 @@ template <class C, class Base>
 TClassType TClassType::Define(std::string name) {
     static_assert(std::is_base_of_v<Base, C>);
     TClassType type(std::move(name), &Base::StaticClass());
-    if constexpr (std::is_base_of_v<TComponent, C> &&
-                  std::is_constructible_v<C, TComponent*> && !std::is_abstract_v<C>) {
+    if constexpr (std::is_base_of_v<TComponent, C> && std::is_constructible_v<C, TComponent*> &&
+                  !std::is_abstract_v<C>) {
         type.ctor_ = [](TComponent* owner) -> TComponent* { return new C(owner); };
     }
     return type;
@@ -62,7 +62,8 @@ TPropInfo Prop<C>::Bool(std::string name, Get get, Setter set, std::optional<boo
             std::invoke(set, static_cast<C&>(o), v != 0);
         };
     }
-    if (def) p.defaultOrd = *def ? 1 : 0;
+    if (def)
+        p.defaultOrd = *def ? 1 : 0;
     return p;
 }
 
@@ -83,14 +84,15 @@ TPropInfo Prop<C>::Enum(std::string name, const TEnumInfo& info, Get get, Setter
             std::invoke(set, static_cast<C&>(o), static_cast<E>(v));
         };
     }
-    if (def) p.defaultOrd = static_cast<std::int64_t>(*def);
+    if (def)
+        p.defaultOrd = static_cast<std::int64_t>(*def);
     return p;
 }
 
 template <class C>
 template <class Get, class Setter>
 TPropInfo Prop<C>::SetOf(std::string name, const TEnumInfo& elements, std::string typeName, Get get,
-                       Setter set, std::optional<std::uint32_t> def) {
+                         Setter set, std::optional<std::uint32_t> def) {
     TPropInfo p;
     p.name = std::move(name);
     p.kind = TTypeKind::tkSet;
@@ -104,7 +106,8 @@ TPropInfo Prop<C>::SetOf(std::string name, const TEnumInfo& elements, std::strin
             std::invoke(set, static_cast<C&>(o), static_cast<std::uint32_t>(v));
         };
     }
-    if (def) p.defaultOrd = *def;
+    if (def)
+        p.defaultOrd = *def;
     return p;
 }
 
@@ -151,8 +154,12 @@ TPropInfo Prop<C>::Event(std::string name, TEvent<Args...> C::*member, std::stri
     p.name = std::move(name);
     p.kind = TTypeKind::tkMethod;
     p.typeName = std::move(typeName);
-    p.getMethod = [member](const TObject& o) { return (static_cast<const C&>(o).*member).AsMethod(); };
-    p.setMethod = [member](TObject& o, const TMethod& m) { (static_cast<C&>(o).*member).Assign(m); };
+    p.getMethod = [member](const TObject& o) {
+        return (static_cast<const C&>(o).*member).AsMethod();
+    };
+    p.setMethod = [member](TObject& o, const TMethod& m) {
+        (static_cast<C&>(o).*member).Assign(m);
+    };
     return p;
 }
 

@@ -84,7 +84,8 @@ double Variant::ToFloat() const {
 
 bool TryStrToInt(const std::string& text, std::int64_t& value) {
     std::string s = Trim(text);
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     std::size_t i = 0;
     bool negative = false;
     if (s[i] == '+' || s[i] == '-') {
@@ -99,7 +100,8 @@ bool TryStrToInt(const std::string& text, std::int64_t& value) {
         base = 16;
         i += 2;
     }
-    if (i >= s.size()) return false;
+    if (i >= s.size())
+        return false;
     std::uint64_t result = 0;
     for (; i < s.size(); ++i) {
         int digit;
@@ -113,7 +115,8 @@ bool TryStrToInt(const std::string& text, std::int64_t& value) {
         } else {
             return false;
         }
-        if (result > (UINT64_MAX - digit) / base) return false;
+        if (result > (UINT64_MAX - digit) / base)
+            return false;
         result = result * base + digit;
     }
     if (base == 10 && result > static_cast<std::uint64_t>(INT64_MAX) + (negative ? 1 : 0)) {
@@ -131,14 +134,21 @@ std::int64_t StrToInt(const std::string& text) {
     return value;
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 bool StrToBool(const std::string& text) {
-    if (SameText(text, "True")) return true;
-    if (SameText(text, "False")) return false;
+    if (SameText(text, "True"))
+        return true;
+    if (SameText(text, "False"))
+        return false;
     std::int64_t number = 0;
-    if (TryStrToInt(text, number)) return number != 0;
+    if (TryStrToInt(text, number))
+        return number != 0;
     throw EConvertError("'" + text + "' is not a valid boolean value");
 }
 
-std::string BoolToStr(bool value) { return value ? "True" : "False"; }
+std::string BoolToStr(bool value) {
+    return value ? "True" : "False";
+}

@@ -8,7 +8,7 @@
 #include <variant>
 
 class Variant {
-public:
+  public:
     enum class Type { Empty, Integer, Boolean, Float, String };
 
     Variant() = default;
@@ -30,12 +30,14 @@ public:
 
     bool operator==(const Variant& other) const = default;
 
-private:
+  private:
     std::variant<std::monostate, std::int64_t, bool, double, std::string> value_;
 };
 
 // The platform's text conversion of a variant: empty gives the empty text.
-inline std::string VarToStr(const Variant& v) { return v.ToString(); }
+inline std::string VarToStr(const Variant& v) {
+    return v.ToString();
+}
 
 // Text to number and back, with the class library's messages:
 // "'abc' is not a valid integer value". Accepts an optional sign, decimal

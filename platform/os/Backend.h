@@ -10,7 +10,7 @@
 namespace os {
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
     virtual Registry& registry() = 0;
     virtual Files& files() = 0;
@@ -23,21 +23,29 @@ Backend& backend();
 void InstallBackend(Backend* backend);  // null uninstalls
 bool HasBackend();
 
-inline Registry& registry() { return backend().registry(); }
-inline Files& files() { return backend().files(); }
-inline Shell& shell() { return backend().shell(); }
-inline Windowing& windowing() { return backend().windowing(); }
+inline Registry& registry() {
+    return backend().registry();
+}
+inline Files& files() {
+    return backend().files();
+}
+inline Shell& shell() {
+    return backend().shell();
+}
+inline Windowing& windowing() {
+    return backend().windowing();
+}
 
 // Installs a backend for the lifetime of this object and restores the previous
 // one afterwards.
 class ScopedBackend {
-public:
+  public:
     explicit ScopedBackend(Backend& b);
     ~ScopedBackend();
     ScopedBackend(const ScopedBackend&) = delete;
     ScopedBackend& operator=(const ScopedBackend&) = delete;
 
-private:
+  private:
     Backend* previous_;
 };
 

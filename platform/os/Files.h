@@ -20,17 +20,18 @@ enum FileAttribute : std::uint32_t {
 };
 
 class Files {
-public:
+  public:
     virtual ~Files() = default;
 
-    virtual bool FileExists(std::string_view path) = 0;    // a file, not a folder
+    virtual bool FileExists(std::string_view path) = 0;  // a file, not a folder
     virtual bool DirectoryExists(std::string_view path) = 0;
     // Creates one folder; fails when it exists or its parent does not.
     virtual bool CreateDir(std::string_view path) = 0;
     // Removes an empty folder.
     virtual bool RemoveDir(std::string_view path) = 0;
     // Copies a file, replacing the target unless failIfExists.
-    virtual bool CopyFileTo(std::string_view source, std::string_view target, bool failIfExists) = 0;
+    virtual bool CopyFileTo(std::string_view source, std::string_view target,
+                            bool failIfExists) = 0;
     virtual bool DeleteFileAt(std::string_view path) = 0;
     // nullopt when the path does not exist.
     virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;

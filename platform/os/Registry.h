@@ -26,7 +26,7 @@ enum class ValueType { None, String, ExpandString, Binary, DWord, MultiString, O
 using KeyHandle = std::uintptr_t;
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
 
     // Opens root\path ("A\B\C"; an empty path is the root itself). With create,

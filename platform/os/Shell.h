@@ -38,7 +38,7 @@ struct BrowseResult {
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // The special folder's item-ID list (CSIDL number), 0 when there is none.
     virtual ItemIdList SpecialFolderLocation(WindowHandle owner, int csidl) = 0;

@@ -64,17 +64,17 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 enum class PeerKind {
-    Form,         // a top-level window
-    Panel,        // a plain container
-    GroupBox,     // a framed container with a caption
-    Label,        // static text
+    Form,      // a top-level window
+    Panel,     // a plain container
+    GroupBox,  // a framed container with a caption
+    Label,     // static text
     CheckBox,
     RadioButton,
-    PushButton,   // also the bitmap button
-    FlatButton,   // a speed button: never takes the focus
-    ComboBox,     // edit line with a drop-down list
-    ComboList,    // drop-down list without an edit line
-    RichEdit,     // multi-line rich text view
+    PushButton,  // also the bitmap button
+    FlatButton,  // a speed button: never takes the focus
+    ComboBox,    // edit line with a drop-down list
+    ComboList,   // drop-down list without an edit line
+    RichEdit,    // multi-line rich text view
 };
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWindow };
@@ -101,7 +101,7 @@ struct PeerSpec {
     std::string className;  // the control's class name, for Form the window class
     std::string name;       // the component's name, by which automation tools find the window
     std::string text;
-    Rect bounds;            // relative to the parent's client area; Form: window rectangle
+    Rect bounds;  // relative to the parent's client area; Form: window rectangle
     bool visible = true;
     bool enabled = true;
     bool tabStop = false;
@@ -129,7 +129,7 @@ struct PeerSpec {
 // out of the backend call that dispatched it (HandleMessage,
 // ProcessPendingMessages, a modal dialog, a peer operation).
 class PeerHost {
-public:
+  public:
     virtual ~PeerHost() = default;
     // A button, check box or radio button was clicked (BN_CLICKED).
     virtual void PeerClicked() {}
@@ -145,7 +145,10 @@ public:
     // swallows it.
     virtual void PeerKeyPress(char& key) { (void)key; }
     // A key pressed (virtual-key code); returns true when handled.
-    virtual bool PeerKeyDown(unsigned key) { (void)key; return false; }
+    virtual bool PeerKeyDown(unsigned key) {
+        (void)key;
+        return false;
+    }
     // A close request arrived at a top-level window (its close button, the
     // system menu, WM_CLOSE from outside).
     virtual void PeerCloseRequest() {}
@@ -154,7 +157,7 @@ public:
 };
 
 class Peer {
-public:
+  public:
     virtual ~Peer() = default;  // destroys the native window
     virtual WindowHandle Handle() const = 0;
 
@@ -237,7 +240,7 @@ enum class LoopTurn {
 };
 
 class Windowing {
-public:
+  public:
     virtual ~Windowing() = default;
 
     // A native peer for a control, or null when the backend has none. parent

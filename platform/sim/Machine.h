@@ -16,7 +16,7 @@
 namespace sim {
 
 class Machine : public os::Backend {
-public:
+  public:
     Machine() = default;
 
     SimRegistry& Registry() { return registry_; }
@@ -29,7 +29,7 @@ public:
     os::Shell& shell() override { return shell_; }
     os::Windowing& windowing() override { return windowing_; }
 
-private:
+  private:
     SimRegistry registry_;
     SimFiles files_;
     SimShell shell_;

@@ -22,12 +22,12 @@
 // descriptors beyond the two faults, and case folding beyond A-Z.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <functional>
 #include <vector>
 
 #include "platform/os/Registry.h"

@@ -75,8 +75,10 @@ void SimWindowing::MoveWindowTo(os::WindowHandle window, const os::Rect& rect, b
 os::DisabledWindows SimWindowing::DisableTaskWindows(os::WindowHandle except) {
     os::DisabledWindows list;
     for (os::WindowHandle w : taskWindows_) {
-        if (w == except) continue;
-        if (std::find(disabled_.begin(), disabled_.end(), w) != disabled_.end()) continue;
+        if (w == except)
+            continue;
+        if (std::find(disabled_.begin(), disabled_.end(), w) != disabled_.end())
+            continue;
         disabled_.push_back(w);
         list.push_back(w);
     }
@@ -102,7 +104,8 @@ os::LoopTurn SimWindowing::HandleMessage() {
         quitPosted_ = false;
         return os::LoopTurn::Quit;
     }
-    if (queue_.empty()) return os::LoopTurn::Idle;
+    if (queue_.empty())
+        return os::LoopTurn::Idle;
     auto call = std::move(queue_.front());
     queue_.pop_front();
     call();
@@ -112,14 +115,16 @@ os::LoopTurn SimWindowing::HandleMessage() {
 int SimWindowing::ShowMessageBox(os::WindowHandle owner, const std::string& text,
                                  const std::string& caption, std::uint32_t flags) {
     int answer = os::IDOK;
-    if ((flags & 0xF) == os::MB_YESNO) answer = os::IDYES;
+    if ((flags & 0xF) == os::MB_YESNO)
+        answer = os::IDYES;
     if (!boxAnswers_.empty()) {
         answer = boxAnswers_.front();
         boxAnswers_.pop_front();
     }
     ShownMessageBox box{owner, text, caption, flags, answer};
     boxes_.push_back(box);
-    if (onMessageBox) onMessageBox(box);
+    if (onMessageBox)
+        onMessageBox(box);
     return answer;
 }
 

@@ -37,7 +37,7 @@ struct ShownFileDialog {
 };
 
 class SimWindowing : public os::Windowing {
-public:
+  public:
     // ---- what a test scripts -------------------------------------------------
     // Answers for the next message boxes, in order; without one a box answers
     // IDOK (or IDYES/IDNO for a yes/no box: IDYES).
@@ -71,7 +71,9 @@ public:
     // Windows currently disabled by DisableTaskWindows.
     const std::vector<os::WindowHandle>& DisabledTaskWindows() const { return disabled_; }
     // Top-level windows that DisableTaskWindows would switch off.
-    void SetTaskWindows(std::vector<os::WindowHandle> windows) { taskWindows_ = std::move(windows); }
+    void SetTaskWindows(std::vector<os::WindowHandle> windows) {
+        taskWindows_ = std::move(windows);
+    }
 
     // ---- os::Windowing ----------------------------------------------------------
     std::unique_ptr<os::Peer> CreatePeer(const os::PeerSpec&, os::Peer*, os::PeerHost&) override {
@@ -95,11 +97,12 @@ public:
     void PostQuit() override { quitPosted_ = true; }
     int ShowMessageBox(os::WindowHandle owner, const std::string& text, const std::string& caption,
                        std::uint32_t flags) override;
-    std::optional<os::FileDialogResult> ShowFileDialog(const os::FileDialogRequest& request) override;
+    std::optional<os::FileDialogResult> ShowFileDialog(
+        const os::FileDialogRequest& request) override;
 
     static constexpr os::WindowHandle kApplicationWindow = 1;
 
-private:
+  private:
     std::intptr_t Deliver(const SentMessage& m);
 
     std::deque<int> boxAnswers_;

@@ -51,8 +51,8 @@
 class TCollection;
 
 enum class TValueType {
-    vaNull,        // end of a list
-    vaList,        // ( ...
+    vaNull,  // end of a list
+    vaList,  // ( ...
     vaInteger,
     vaFloat,
     vaString,
@@ -66,7 +66,7 @@ enum class TValueType {
 };
 
 class TReader : public TFiler {
-public:
+  public:
     explicit TReader(std::string_view text);
     ~TReader() override;
 
@@ -100,7 +100,7 @@ public:
                               const std::function<std::vector<std::uint8_t>()>& write,
                               bool hasData) override;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -18,7 +18,7 @@
 class TCollection;
 
 class TWriter : public TFiler {
-public:
+  public:
     TWriter();
     ~TWriter() override;
 
@@ -42,7 +42,7 @@ public:
                               const std::function<std::vector<std::uint8_t>()>& write,
                               bool hasData) override;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -147,7 +147,7 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& params, WindowP
             style = params.alignment == 1   ? SS_RIGHT
                     : params.alignment == 2 ? SS_CENTER
                     : params.wordWrap       ? SS_LEFT
-                                          : SS_LEFTNOWORDWRAP;
+                                            : SS_LEFTNOWORDWRAP;
             break;
         case os::PeerKind::CheckBox:
             className = L"BUTTON";
@@ -207,8 +207,8 @@ WindowPeer::WindowPeer(Windowing& windowing, const os::PeerSpec& params, WindowP
     }
     HWND window =
         CreateWindowExW(exStyle, className.c_str(), Widen(params.text).c_str(), style,
-                        params.bounds.left, params.bounds.top, params.bounds.width, height, parentWindow,
-                        id, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
+                        params.bounds.left, params.bounds.top, params.bounds.width, height,
+                        parentWindow, id, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
     if (window == nullptr) {
         throw EInvalidOperation("Error creating window (" + std::to_string(GetLastError()) + ")");
     }

@@ -92,8 +92,8 @@ class ProbeForm {
 
 void Control::Create(const os::PeerSpec& params, Control* parent) {
     kind_ = params.kind;
-    peer_ =
-        os::windowing().CreatePeer(params, parent != nullptr ? parent->peer_.get() : nullptr, *this);
+    peer_ = os::windowing().CreatePeer(params, parent != nullptr ? parent->peer_.get() : nullptr,
+                                       *this);
 }
 
 void Control::PeerClicked() {
