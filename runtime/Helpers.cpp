@@ -76,7 +76,7 @@ SplitPath Split(std::string_view path) {
         r.head = p.substr(0, pos);
     } else if (!p.empty() && p[0] == '\\') {
         pos = 1;
-        r.head = "\\";
+        r.head.assign(1, '\\');
     }
     while (pos < p.size()) {
         std::size_t sep = p.find('\\', pos);
