@@ -22,7 +22,13 @@ int VocalithInstall() {
     Application->Initialize();
     Application->SetShowMainForm(false);
     TVocalithInstallForm* form = nullptr;
-    Application->CreateForm(form);
+    try {
+        Application->CreateForm(form);
+    } catch (...) {
+        // A window that cannot be made from its description: say why and end.
+        Application->HandleException(nullptr);
+        return 1;
+    }
     if (form->Ready()) {
         form->Show();
     } else {

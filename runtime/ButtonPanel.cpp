@@ -226,6 +226,17 @@ void TButtonPanel::SetBounds(int left, int top, int width, int height) {
     LayoutButtons();
 }
 
+void TButtonPanel::Notification(TComponent* component, TOperation operation) {
+    TCustomPanel::Notification(component, operation);
+    if (operation != TOperation::opRemove || buttons_ == nullptr)
+        return;
+    // A button freed by someone else must not be used or freed again.
+    for (int i = 0; i < buttons_->Count(); ++i) {
+        if (buttons_->GetItem(i)->button_ == component)
+            buttons_->GetItem(i)->button_ = nullptr;
+    }
+}
+
 void TButtonPanel::UpdateButtons() {
     if (IsLoading() || IsDestroying())
         return;

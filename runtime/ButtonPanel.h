@@ -93,6 +93,7 @@ class TButtonPanel : public TCustomPanel {
 
     void Loaded() override;
     void SetBounds(int left, int top, int width, int height) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
   private:
     friend class TButtonCollection;

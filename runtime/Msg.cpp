@@ -47,18 +47,6 @@ std::uint32_t ButtonFlags(TMsgButtons buttons) {
     CaseError("Msg buttons " + IntToStr(buttons));
 }
 
-// Re-enables what the box disabled, however the box ends.
-class TaskWindowsDisabled {
-  public:
-    TaskWindowsDisabled() : disabled_(os::windowing().DisableTaskWindows(0)) {}
-    ~TaskWindowsDisabled() { os::windowing().EnableTaskWindows(disabled_); }
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-
-  private:
-    os::DisabledWindows disabled_;
-};
-
 }  // namespace
 
 int Msg(const std::string& text, const std::string& caption, int kind, TMsgButtons buttons,
@@ -67,7 +55,6 @@ int Msg(const std::string& text, const std::string& caption, int kind, TMsgButto
     std::uint32_t flags = IconFlags(kind) | ButtonFlags(buttons);
     std::string title = caption.empty() ? MsgDefaultTitle() : caption;
     os::Windowing& windowing = os::windowing();
-    TaskWindowsDisabled modal;
     return windowing.ShowMessageBox(windowing.ApplicationWindow(), text, title, flags);
 }
 

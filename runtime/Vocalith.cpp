@@ -99,8 +99,11 @@ TVocalith::TVocalith(TComponent* owner)
           [](TCollection* c) { return std::make_unique<TVocalithTranslation>(c); })) {}
 
 TVocalith::~TVocalith() {
-    // Clients hear of the end through Notification; nothing is left to tell.
-    clients_.clear();
+    // A client owned elsewhere may outlive this component.
+    std::vector<TVocalithClient*> clients;
+    clients.swap(clients_);
+    for (TVocalithClient* client : clients)
+        client->VocalithDestroyed(*this);
 }
 
 void TVocalith::SetLanguages(TStrings* languages) {

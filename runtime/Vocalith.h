@@ -61,6 +61,8 @@ class TVocalithClient {
   public:
     virtual ~TVocalithClient() = default;
     virtual void LanguagesChanged(TVocalith& sender) = 0;
+    // The component is going away; forget it.
+    virtual void VocalithDestroyed(TVocalith& sender) = 0;
 };
 
 class TVocalith : public TComponent {

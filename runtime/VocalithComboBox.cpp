@@ -63,6 +63,11 @@ void TVocalithComboBox::LanguagesChanged(TVocalith&) {
         ShowLanguages();
 }
 
+void TVocalithComboBox::VocalithDestroyed(TVocalith& sender) {
+    if (&sender == vocalith_)
+        vocalith_ = nullptr;
+}
+
 void TVocalithComboBox::ShowLanguages() {
     Items()->BeginUpdate();
     Items()->Clear();

@@ -16,6 +16,7 @@ class TVocalithComboBox : public TCustomComboBox, public TVocalithClient {
     void SetVocalith(TVocalith* vocalith);
 
     void LanguagesChanged(TVocalith& sender) override;
+    void VocalithDestroyed(TVocalith& sender) override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 

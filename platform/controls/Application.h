@@ -99,13 +99,7 @@ template <class T>
 void TApplication::CreateForm(T*& ref) {
     static_assert(std::is_base_of_v<TCustomForm, T>, "CreateForm makes forms");
     ref = nullptr;
-    T* form = new T(this);
-    try {
-        form->AfterConstruction();
-    } catch (...) {
-        FreeComponent(form);
-        throw;
-    }
+    T* form = TCustomForm::Create<T>(this);
     ref = form;
     if (mainForm_ == nullptr)
         mainForm_ = form;

@@ -351,7 +351,10 @@ void TWinControl::AlignControls(os::Rect rect) {
                     break;
                 case alBottom:
                     c->SetBounds(left, bottom - c->Height(), width, c->Height());
-                    c->SetBounds(left, bottom - c->Height(), width, c->Height());
+                    // A control that keeps a height of its own (a combo box)
+                    // is moved down again to stand on the edge.
+                    if (c->Top() + c->Height() != bottom)
+                        c->SetBounds(left, bottom - c->Height(), width, c->Height());
                     bottom -= c->Height();
                     break;
                 case alLeft:

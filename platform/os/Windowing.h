@@ -292,7 +292,9 @@ class Windowing {
     // Puts the quit message into the queue.
     virtual void PostQuit() = 0;
 
-    // A modal message box; returns the answer (IDOK ...).
+    // A modal message box; returns the answer (IDOK ...). Like every modal
+    // window of the application, it disables the application's other
+    // top-level windows while it shows.
     virtual int ShowMessageBox(WindowHandle owner, const std::string& text,
                                const std::string& caption, std::uint32_t flags) = 0;
     // The open or save file dialog; nullopt when cancelled.

@@ -123,8 +123,16 @@ int SimWindowing::ShowMessageBox(os::WindowHandle owner, const std::string& text
     }
     ShownMessageBox box{owner, text, caption, flags, answer};
     boxes_.push_back(box);
-    if (onMessageBox)
-        onMessageBox(box);
+    os::DisabledWindows modal = DisableTaskWindows(0);
+    if (onMessageBox) {
+        try {
+            onMessageBox(box);
+        } catch (...) {
+            EnableTaskWindows(modal);
+            throw;
+        }
+    }
+    EnableTaskWindows(modal);
     return answer;
 }
 

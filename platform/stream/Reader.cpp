@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <exception>
 
 #include "platform/core/Collection.h"
 #include "platform/core/Exceptions.h"
@@ -827,8 +828,19 @@ void TReader::ReadRootComponent(TComponent& root) {
     }
     std::vector<TComponent*> loaded = std::move(impl_->loaded);
     impl_->loaded.clear();
-    for (TComponent* c : loaded)
-        c->Loaded();
+    // Every component finishes loading, also after another one failed to;
+    // the first failure is raised afterwards.
+    std::exception_ptr failure;
+    for (TComponent* c : loaded) {
+        try {
+            c->Loaded();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 TComponent* TReader::Root() const {

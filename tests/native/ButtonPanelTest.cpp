@@ -98,4 +98,14 @@ TEST_F(ButtonPanelTest, DeletingAnItemTakesItsButtonAlong) {
     EXPECT_NE(bar->Buttons()->GetItem(1)->Button(), nullptr);
 }
 
+TEST_F(ButtonPanelTest, AButtonFreedElsewhereIsForgottenByItsItem) {
+    TBitBtn* close = Item(1)->Button();
+    DeleteClass(close);
+    EXPECT_EQ(Item(1)->Button(), nullptr);
+    bar->SetButtonWidth(100);  // lays out without the freed button
+    EXPECT_EQ(BoundsOf(Item(0)->Button()), (os::Rect{397, 4, 100, 32}));
+    bar->Buttons()->Delete(1);  // and the item does not free it again
+    EXPECT_EQ(bar->Buttons()->Count(), 1);
+}
+
 }  // namespace

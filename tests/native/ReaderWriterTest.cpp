@@ -180,6 +180,8 @@ class TTestComp : public TComponent {
     void Loaded() override {
         TComponent::Loaded();
         Log().push_back(Name() + (peer_ != nullptr ? ">" + peer_->Name() : ""));
+        if (caption_ == "Loaded fails")
+            throw Exception("Loaded of " + Name() + " failed");
     }
 
   private:
@@ -360,6 +362,24 @@ TEST_F(ReaderWriterTest, LoadedRunsRootFirstThenInDescriptionOrderWithReferences
                           "end\n");
     EXPECT_EQ((std::vector<std::string>{"Form>C", "Button1>C", "B>Button1", "C>Button1"}), Log());
     EXPECT_EQ(Comp("C"), Comp("Button1")->Peer());
+}
+
+TEST_F(ReaderWriterTest, AFailingLoadedLetsTheOthersFinishAndIsRaisedAfterwards) {
+    try {
+        ReadComponentFromText(*form,
+                              "object Form: TTestForm\n"
+                              "  object A: TTestComp\n"
+                              "    Caption = 'Loaded fails'\n"
+                              "  end\n"
+                              "  object B: TTestComp\n"
+                              "  end\n"
+                              "end\n");
+        ADD_FAILURE() << "the failing Loaded was not raised";
+    } catch (const Exception& e) {
+        EXPECT_STREQ("Loaded of A failed", e.what());
+    }
+    EXPECT_EQ((std::vector<std::string>{"Form", "A", "B"}), Log());
+    EXPECT_FALSE(Comp("B")->IsLoading());
 }
 
 TEST_F(ReaderWriterTest, NestedComponentsGetTheirEnclosingComponentAsParentAndTheRootAsOwner) {

@@ -156,6 +156,20 @@ TEST_F(VocalithTest, TheComboBoxSwitchesAndFollowsTheLanguage) {
     ASSERT_TRUE(user.Pick(&box, 1));
 }
 
+TEST(VocalithClients, AComboBoxOwnedElsewhereForgetsAFreedComponent) {
+    SimApp sim;
+    RegisterRuntimeClasses();
+    TForm* form = NewForm();
+    auto* box = new TVocalithComboBox(form);
+    box->SetParent(form);
+    auto* vocalith = new TVocalith(nullptr);  // no common owner to send notifications
+    vocalith->Languages()->Add("English");
+    box->SetVocalith(vocalith);
+    EXPECT_EQ(box->Items()->Count(), 1);
+    DeleteClass(vocalith);
+    EXPECT_EQ(box->Vocalith(), nullptr);
+}
+
 TEST(VocalithPaths, SetStringPropertyByPathWalksSubObjectsAndItems) {
     SimApp sim;
     RegisterRuntimeClasses();
