@@ -4,6 +4,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/Update.h"
 
 const TClassType& TCollectionItem::StaticClass() {
     static const TClassType type =
@@ -107,10 +108,10 @@ void TCollection::Delete(int index) {
 void TCollection::Clear() {
     if (items_.empty())
         return;
-    BeginUpdate();
-    while (!items_.empty())
-        delete items_.back();
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        while (!items_.empty())
+            delete items_.back();
+    });
 }
 
 TCollectionItem* TCollection::FindItemID(int id) const {
@@ -158,11 +159,11 @@ void TCollection::Assign(const TPersistent& source) {
     if (const auto* other = dynamic_cast<const TCollection*>(&source)) {
         if (other == this)
             return;
-        BeginUpdate();
-        Clear();
-        for (TCollectionItem* item : other->items_)
-            Add()->Assign(*item);
-        EndUpdate();
+        WithUpdate(*this, [&] {
+            Clear();
+            for (TCollectionItem* item : other->items_)
+                Add()->Assign(*item);
+        });
         return;
     }
     TPersistent::Assign(source);

@@ -5,6 +5,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Filer.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/Update.h"
 #include "platform/stream/Reader.h"
 #include "platform/stream/Writer.h"
 
@@ -25,10 +26,10 @@ TObject* TStrings::ObjectAt(int) const {
 
 void TStrings::Put(int index, const std::string& s) {
     TObject* object = ObjectAt(index);
-    BeginUpdate();
-    Delete(index);
-    InsertObject(index, s, object);
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        Delete(index);
+        InsertObject(index, s, object);
+    });
 }
 
 void TStrings::SetObjectAt(int, TObject*) {}
@@ -51,34 +52,34 @@ int TStrings::AddObject(const std::string& s, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings& other) {
-    BeginUpdate();
-    // Counted first: adding a list to itself doubles it instead of running on.
-    const int count = other.Count();
-    for (int i = 0; i < count; ++i)
-        AddObject(other.Get(i), other.ObjectAt(i));
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        // Counted first: adding a list to itself doubles it instead of running on.
+        const int count = other.Count();
+        for (int i = 0; i < count; ++i)
+            AddObject(other.Get(i), other.ObjectAt(i));
+    });
 }
 
 void TStrings::Move(int from, int to) {
     if (from == to)
         return;
-    BeginUpdate();
-    std::string s = Get(from);
-    TObject* object = ObjectAt(from);
-    Delete(from);
-    InsertObject(to, s, object);
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        std::string s = Get(from);
+        TObject* object = ObjectAt(from);
+        Delete(from);
+        InsertObject(to, s, object);
+    });
 }
 
 void TStrings::Exchange(int a, int b) {
-    BeginUpdate();
-    std::string sa = Get(a);
-    TObject* oa = ObjectAt(a);
-    Put(a, Get(b));
-    SetObjectAt(a, ObjectAt(b));
-    Put(b, sa);
-    SetObjectAt(b, oa);
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        std::string sa = Get(a);
+        TObject* oa = ObjectAt(a);
+        Put(a, Get(b));
+        SetObjectAt(a, ObjectAt(b));
+        Put(b, sa);
+        SetObjectAt(b, oa);
+    });
 }
 
 int TStrings::IndexOf(const std::string& s) const {
@@ -107,21 +108,21 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(const std::string& text) {
-    BeginUpdate();
-    Clear();
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            Add(text.substr(start));
-            break;
+    WithUpdate(*this, [&] {
+        Clear();
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find_first_of("\r\n", start);
+            if (end == std::string::npos) {
+                Add(text.substr(start));
+                break;
+            }
+            Add(text.substr(start, end - start));
+            start = end + 1;
+            if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+                ++start;
         }
-        Add(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
-    EndUpdate();
+    });
 }
 
 std::string TStrings::CommaText() const {
@@ -149,43 +150,44 @@ std::string TStrings::CommaText() const {
 }
 
 void TStrings::SetCommaText(const std::string& text) {
-    BeginUpdate();
-    Clear();
-    std::size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32)
-            ++i;
-    };
-    skipBlanks();
-    while (i < text.size()) {
-        std::string item;
-        if (text[i] == '"') {
-            ++i;
-            while (i < text.size()) {
-                if (text[i] == '"') {
-                    if (i + 1 < text.size() && text[i + 1] == '"') {
-                        item += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += text[i++];
-            }
-        } else {
-            while (i < text.size() && text[i] != ',' && static_cast<unsigned char>(text[i]) > 32) {
-                item += text[i++];
-            }
-        }
-        Add(item);
+    WithUpdate(*this, [&] {
+        Clear();
+        std::size_t i = 0;
+        auto skipBlanks = [&] {
+            while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32)
+                ++i;
+        };
         skipBlanks();
-        if (i < text.size() && text[i] == ',') {
-            ++i;
+        while (i < text.size()) {
+            std::string item;
+            if (text[i] == '"') {
+                ++i;
+                while (i < text.size()) {
+                    if (text[i] == '"') {
+                        if (i + 1 < text.size() && text[i + 1] == '"') {
+                            item += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    item += text[i++];
+                }
+            } else {
+                while (i < text.size() && text[i] != ',' &&
+                       static_cast<unsigned char>(text[i]) > 32) {
+                    item += text[i++];
+                }
+            }
+            Add(item);
             skipBlanks();
+            if (i < text.size() && text[i] == ',') {
+                ++i;
+                skipBlanks();
+            }
         }
-    }
-    EndUpdate();
+    });
 }
 
 std::string TStrings::Names(int index) const {
@@ -252,10 +254,10 @@ void TStrings::Assign(const TPersistent& source) {
     if (const auto* strings = dynamic_cast<const TStrings*>(&source)) {
         if (strings == this)
             return;
-        BeginUpdate();
-        Clear();
-        AddStrings(*strings);
-        EndUpdate();
+        WithUpdate(*this, [&] {
+            Clear();
+            AddStrings(*strings);
+        });
         return;
     }
     TPersistent::Assign(source);
@@ -266,11 +268,11 @@ void TStrings::DefineProperties(TFiler& filer) {
         "Strings",
         [this](TReader& reader) {
             reader.ReadListBegin();
-            BeginUpdate();
-            Clear();
-            while (!reader.EndOfList())
-                Add(reader.ReadString());
-            EndUpdate();
+            WithUpdate(*this, [&] {
+                Clear();
+                while (!reader.EndOfList())
+                    Add(reader.ReadString());
+            });
             reader.ReadListEnd();
         },
         [this](TWriter& writer) {

@@ -130,4 +130,18 @@ TEST(StringsTest, ChangesAreReportedOncePerUpdate) {
     EXPECT_TRUE(copy.Equals(list));
 }
 
+TEST(StringsTest, AFailedChangeDoesNotSilenceTheList) {
+    TStringList list;
+    list.SetSorted(true);
+    list.SetDuplicates(TStringList::TDuplicates::dupError);
+    int changes = 0;
+    list.OnChange = [&](TObject*) { ++changes; };
+    EXPECT_THROW(list.SetText("a\na"), EListError);
+    EXPECT_THROW(list.Move(0, 5), EListError);
+    EXPECT_FALSE(list.Updating());
+    int before = changes;
+    list.Add("b");
+    EXPECT_EQ(before + 1, changes);
+}
+
 }  // namespace
