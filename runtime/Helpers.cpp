@@ -16,38 +16,12 @@ bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// Byte offsets where the characters of a UTF-8 text start. A byte that does
-// not begin a well-formed sequence stands for one character.
-std::vector<std::size_t> CharStarts(std::string_view s) {
-    std::vector<std::size_t> starts;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        starts.push_back(i);
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80           ? 1
-                          : (c >> 5) == 0x6  ? 2
-                          : (c >> 4) == 0xE  ? 3
-                          : (c >> 3) == 0x1E ? 4
-                                             : 1;
-        if (len > 1) {
-            bool ok = i + len <= s.size();
-            for (std::size_t k = 1; ok && k < len; ++k) {
-                ok = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-            }
-            if (!ok)
-                len = 1;
-        }
-        i += len;
-    }
-    return starts;
-}
-
 // The last count characters of s.
 std::string LastChars(std::string_view s, std::size_t count) {
-    std::vector<std::size_t> starts = CharStarts(s);
-    if (count >= starts.size())
+    std::size_t total = Utf8CharCount(s);
+    if (count >= total)
         return std::string(s);
-    return std::string(s.substr(starts[starts.size() - count]));
+    return std::string(s.substr(Utf8ByteOffset(s, total - count)));
 }
 
 // A path split into its head (drive, share or root, with its separator) and

@@ -61,5 +61,5 @@ int Msg(const std::string& text, const std::string& caption, int kind, TMsgButto
 std::string MsgDefaultTitle() {
     if (Application != nullptr)
         return Application->Title();
-    return ChangeFileExt(ExtractFileName(os::files().ProgramPath()), "");
+    return ProgramName();
 }

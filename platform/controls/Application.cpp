@@ -21,10 +21,14 @@ TApplication::~TApplication() {
     DestroyComponents();
 }
 
+std::string ProgramName() {
+    return ChangeFileExt(ExtractFileName(os::files().ProgramPath()), "");
+}
+
 std::string TApplication::Title() const {
     if (!title_.empty() || !os::HasBackend())
         return title_;
-    return ChangeFileExt(ExtractFileName(os::files().ProgramPath()), "");
+    return ProgramName();
 }
 
 void TApplication::Initialize() {

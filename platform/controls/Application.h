@@ -78,6 +78,10 @@ class TApplication : public TComponent {
     TCustomForm* mainForm_ = nullptr;
 };
 
+// The program file's name without folder and extension ("Install" for
+// C:\Dist\Install.exe): the title of an application that set none.
+std::string ProgramName();
+
 // The application of the running program or test; null outside one.
 extern TApplication* Application;
 
